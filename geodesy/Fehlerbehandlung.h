@@ -1,0 +1,41 @@
+// The common error handler of the module routines.
+//
+// A fault is what a strict numeric runtime raises: division by zero, overflow
+// to infinity, an invalid argument (square root of a negative number, NaN, a
+// letter index outside its table). A routine runs its body through
+// mitFehlerbehandlung(); the body calls pruefe() before it writes a result
+// text, and throws Fehler itself for faults the floating-point unit cannot
+// see. The handler then shows the common message once and returns normally,
+// so texts written before the fault keep their new content and the others
+// their old one.
+#pragma once
+
+#include <cfenv>
+#include <cmath>
+
+#include "modKartovex.h"
+
+namespace modKartovex::intern {
+
+struct Fehler {};
+
+constexpr int Fehlerflags = FE_DIVBYZERO | FE_OVERFLOW | FE_INVALID;
+
+// Throws Fehler when a fault flag was raised since the routine began or when
+// one of the values is not finite.
+template <class... Werte> void pruefe(Werte... werte) {
+    if (std::fetestexcept(Fehlerflags) != 0 || !(std::isfinite(static_cast<double>(werte)) && ...))
+        throw Fehler{};
+}
+
+template <class Rumpf> void mitFehlerbehandlung(Rumpf&& rumpf) {
+    std::feclearexcept(FE_ALL_EXCEPT);
+    try {
+        rumpf();
+    } catch (const Fehler&) {
+        Meldung(FehlerMeldung);
+    }
+    std::feclearexcept(FE_ALL_EXCEPT);
+}
+
+} // namespace modKartovex::intern

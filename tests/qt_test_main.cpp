@@ -1,0 +1,10 @@
+// GoogleTest main for tests that need a QApplication (run with QT_QPA_PLATFORM=offscreen).
+#include <QApplication>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    app.setApplicationName("KartovexQuendo");
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
