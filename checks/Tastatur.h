@@ -14,7 +14,13 @@ bool ZiffernUndKomma(int code);
 bool ZiffernUndBuchstaben(int code);
 bool NurBuchstaben(int code);
 
-enum class Tastenfilter { Keiner, NurZiffern, ZiffernUndKomma, ZiffernUndBuchstaben, NurBuchstaben };
+enum class Tastenfilter {
+    Keiner,
+    NurZiffern,
+    ZiffernUndKomma,
+    ZiffernUndBuchstaben,
+    NurBuchstaben
+};
 
 // The key rule of one input field (objectName of the field).
 struct Feldregel {
@@ -36,6 +42,9 @@ struct Tastenentscheid {
 };
 
 // Upper-casing, filter, comma conversion and Enter target for a typed code.
+// A rejection message is "Die Eingabe von", CR LF, the (upper-cased)
+// character in UTF-8, CR LF, the field's tail. A name without a rule takes
+// every code unchanged.
 Tastenentscheid Tastendruck(std::string_view feld, int code);
 
 } // namespace kartovex

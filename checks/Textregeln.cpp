@@ -1,0 +1,101 @@
+#include "checks/Textregeln.h"
+
+#include "geodesy/modKartovex.h"
+
+namespace kartovex::text {
+
+namespace {
+// Length of the UTF-8 sequence that starts with byte b, 1 for a stray byte.
+std::size_t Sequenzlaenge(unsigned char b) {
+    if (b >= 0xF0 && b <= 0xF4) return 4;
+    if (b >= 0xE0) return b <= 0xEF ? 3 : 1;
+    if (b >= 0xC2) return 2;
+    return 1;
+}
+
+bool Folgebyte(unsigned char b) {
+    return (b & 0xC0) == 0x80;
+}
+} // namespace
+
+std::vector<std::string> Zeichen(const std::string& text) {
+    std::vector<std::string> teile;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        std::size_t n = Sequenzlaenge(static_cast<unsigned char>(text[i]));
+        if (i + n > text.size()) n = 1;
+        for (std::size_t k = 1; k < n; ++k)
+            if (!Folgebyte(static_cast<unsigned char>(text[i + k]))) n = 1;
+        teile.push_back(text.substr(i, n));
+        i += n;
+    }
+    return teile;
+}
+
+std::size_t Laenge(const std::string& text) {
+    return Zeichen(text).size();
+}
+
+std::string Anfang(const std::string& text, std::size_t n) {
+    std::string anfang;
+    const auto teile = Zeichen(text);
+    for (std::size_t i = 0; i < n && i < teile.size(); ++i)
+        anfang += teile[i];
+    return anfang;
+}
+
+bool InMenge(const std::string& zeichen, std::string_view menge) {
+    if (zeichen.empty()) return true;
+    return zeichen.size() == 1 && menge.find(zeichen[0]) != std::string_view::npos;
+}
+
+bool AlleIn(const std::string& text, std::string_view menge) {
+    for (const auto& z : Zeichen(text))
+        if (!InMenge(z, menge)) return false;
+    return true;
+}
+
+std::string Utf8(int code) {
+    if (code < 0 || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) code = 0xFFFD;
+    const auto c = static_cast<unsigned>(code);
+    std::string s;
+    if (c < 0x80) {
+        s += static_cast<char>(c);
+    } else if (c < 0x800) {
+        s += static_cast<char>(0xC0 | (c >> 6));
+        s += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        s += static_cast<char>(0xE0 | (c >> 12));
+        s += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        s += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        s += static_cast<char>(0xF0 | (c >> 18));
+        s += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        s += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        s += static_cast<char>(0x80 | (c & 0x3F));
+    }
+    return s;
+}
+
+std::string ZeichenFehlerDerZone(const std::string& zone) {
+    const auto z = Zeichen(zone);
+    auto an = [&](std::size_t i) { return i < z.size() ? z[i] : std::string(); };
+    if (!InMenge(an(0), ErsteZonenziffer))
+        return "Das 1. Zeichen der Zone muss eine Ziffer ( 0...6 ) sein!";
+    if (!InMenge(an(1), Ziffern)) return "Das 2. Zeichen der Zone muss eine Ziffer ( 0...9 ) sein!";
+    if (!InMenge(z.empty() ? std::string() : z.back(), Bandbuchstaben))
+        return "Das 3. Zeichen der Zone muss einer der Buchstaben\r\n\r\n"
+               "C D E F G H J K L M N P Q R S T U V W X\r\n\r\nsein";
+    return {};
+}
+
+std::string ZonenFehler(const std::string& zone) {
+    if (Laenge(zone) != 3) return "Das Zonenfeld muss aus genau 3 Zeichen bestehen!";
+    const std::string nummer = Anfang(zone, 2);
+    if (nummer == "00") return "Es gibt keine Zone 00!";
+    if (modKartovex::Zahlwert(nummer) > 60) return "Es gibt keine Zone " + nummer + "!";
+    // With exactly three characters the last one is the third.
+    return ZeichenFehlerDerZone(zone);
+}
+
+} // namespace kartovex::text
