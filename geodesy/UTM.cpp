@@ -1,9 +1,134 @@
 // UTM forward projection with zone number and latitude band.
+#include <cmath>
+#include <string>
+
+#include "Ellipsoide.h"
+#include "Fehlerbehandlung.h"
 #include "modKartovex.h"
 
 namespace modKartovex {
 
 // Hemisphere of the last zone designation read by the inverse routines.
 bool NordHalbkugel = false;
+
+namespace {
+
+using intern::DEG;
+using intern::Fehler;
+using intern::mitFehlerbehandlung;
+using intern::pruefe;
+
+// X stands twice: the band 72 to 84 degrees is 12 degrees high.
+constexpr const char* Bandbuchstaben = "CDEFGHJKLMNPQRSTUVWXX";
+
+constexpr double k0 = 0.9996;
+constexpr double Falschrechts = 500000;
+constexpr double Falschhoch = 10000000;
+constexpr double GroessterHochwert = 9999999;
+
+struct Zone {
+    std::string text; // two digits, or empty
+    int nummer;       // 0 when the text is empty
+};
+
+// The special zones of the bands V and X; any other band keeps the
+// standard zone.
+Zone Sonderzone(const std::string& band, double lambda, Zone standard) {
+    if (band == "V") {
+        if (lambda >= 0 && lambda <= 3) return {"31", 31};
+        if (lambda > 3 && lambda < 12) return {"32", 32};
+    } else if (band == "X") {
+        if (lambda >= 0 && lambda <= 9) return {"31", 31};
+        if (lambda > 9 && lambda <= 21) return {"33", 33};
+        if (lambda > 21 && lambda <= 33) return {"35", 35};
+        if (lambda > 33 && lambda <= 42) return {"37", 37};
+    }
+    return standard;
+}
+
+std::string letzteZeichen(const std::string& text, std::size_t anzahl) {
+    return text.size() <= anzahl ? text : text.substr(text.size() - anzahl);
+}
+
+} // namespace
+
+std::string Breitenband(const std::string& Breite) {
+    // The band decision works on the single-precision value, as it always
+    // has: 84.0000001 is still band X.
+    const float b = static_cast<float>(Zahlwert(Breite));
+    if (b < -80 || b > 84) return {};
+    const int index = b < 0 ? static_cast<int>(std::floor(b / 8)) + 10
+                            : std::max(static_cast<int>(std::ceil(b / 8)), 1) + 9;
+    return std::string(1, Bandbuchstaben[index]);
+}
+
+std::string Zonennummer(const std::string& Laenge) {
+    // Single precision as well: 6.0000001 rounds to 6 and stays in zone 31.
+    const float L = static_cast<float>(Zahlwert(Laenge));
+    if (std::fabs(L) > 180) return {};
+    int z = 31;
+    if (L < 0)
+        z = 31 + static_cast<int>(std::floor(L / 6.0f));
+    else if (L > 0)
+        z = 30 + static_cast<int>(std::ceil(L / 6.0f));
+    return std::string{static_cast<char>('0' + z / 10), static_cast<char>('0' + z % 10)};
+}
+
+void G_UTMziv(std::string& Laenge, std::string& Breite, std::string& Ellipsoid) {
+    mitFehlerbehandlung([&] {
+        // "WGS" is the only code the system passes; any other one is treated
+        // as a fault, so no text changes and the common message shows.
+        if (Ellipsoid != "WGS") throw Fehler{};
+        const auto& r = intern::UTMReihen;
+        const double c = intern::GRS80.c;
+        const double phiGrad = Zahlwert(Breite);
+        const double lambdaGrad = Zahlwert(Laenge);
+        pruefe(phiGrad, lambdaGrad);
+
+        const std::string band = Breitenband(Breite);
+        const std::string zoneText = Zonennummer(Laenge);
+        const Zone zone =
+            Sonderzone(band, lambdaGrad, {zoneText, zoneText.empty() ? 0 : std::stoi(zoneText)});
+        Ellipsoid = letzteZeichen("000" + zone.text + band, 3);
+
+        const double L0 = (zone.nummer - 30) * 6 - 3;
+        const double phi = phiGrad * DEG;
+        const double t = std::tan(phi);
+        const double t2 = t * t;
+        const double t4 = t2 * t2;
+        const double cosPhi = std::cos(phi);
+        const double cos2 = cosPhi * cosPhi;
+        const double cos3 = cos2 * cosPhi;
+        const double cos4 = cos2 * cos2;
+        const double cos5 = cos4 * cosPhi;
+        const double eta2 = r.e2 * cos2;
+        const double N = c / std::sqrt(1 + eta2);
+
+        const double G = r.E2 * std::sin(2 * phi) + r.E0 * phiGrad + r.E4 * std::sin(4 * phi) +
+                         r.E6 * std::sin(6 * phi);
+        const double l = (lambdaGrad - L0) * DEG;
+        const double l2 = l * l;
+        const double l3 = l2 * l;
+        const double l4 = l2 * l2;
+        const double l5 = l4 * l;
+
+        const double x = G + N * cos2 * t * l2 / 2 + N * cos4 * t * (5 - t2 + 9 * eta2) * l4 / 24;
+        double hoch = x * k0;
+        if (phiGrad < 0) hoch = hoch + Falschhoch;
+        const double y = N * cosPhi * l + N * cos3 * (1 - t2 + eta2) * l3 / 6 +
+                         N * cos5 * (5 - 18 * t2 + t4) * l5 / 120;
+        double rechts = y * k0 + Falschrechts;
+
+        if (band == "V" && lambdaGrad >= 0 && lambdaGrad <= 3 && rechts > Falschrechts)
+            rechts = Falschrechts;
+        if (hoch > GroessterHochwert) hoch = GroessterHochwert;
+        const double rechtsGerundet = Runden(rechts, 0);
+        const double hochGerundet = Runden(hoch, 0);
+        pruefe(rechtsGerundet, hochGerundet);
+        // Whole numbers: the regional text carries no separator here.
+        Laenge = "0" + Regionalzahltext(rechtsGerundet);
+        Breite = letzteZeichen("00000000" + Regionalzahltext(hochGerundet), 7);
+    });
+}
 
 } // namespace modKartovex

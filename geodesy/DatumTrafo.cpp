@@ -1,0 +1,86 @@
+// Molodensky datum shift between Bessel and the system's "WGS" (GRS80).
+#include <cmath>
+#include <string>
+
+#include "Ellipsoide.h"
+#include "Fehlerbehandlung.h"
+#include "modKartovex.h"
+
+namespace modKartovex {
+
+namespace {
+
+using intern::DEG;
+using intern::Ellipsoid;
+using intern::Fehler;
+using intern::mitFehlerbehandlung;
+using intern::pruefe;
+using intern::RHO;
+
+struct Richtungsdaten {
+    const Ellipsoid& quelle;
+    const Ellipsoid& ziel;
+    double dX, dY, dZ; // geocentric shift from the source origin to the target's
+};
+
+// The shift of a Bessel point's geocentric coordinates onto GRS80; the other
+// way uses the same numbers with the opposite sign.
+constexpr double VerschiebungX = 587;
+constexpr double VerschiebungY = 16;
+constexpr double VerschiebungZ = 393;
+
+const Richtungsdaten BesselNachGRS80{intern::Bessel, intern::GRS80, VerschiebungX, VerschiebungY,
+                                     VerschiebungZ};
+const Richtungsdaten GRS80NachBessel{intern::GRS80, intern::Bessel, -VerschiebungX, -VerschiebungY,
+                                     -VerschiebungZ};
+
+} // namespace
+
+void DatumTrafo(std::string& Breite, std::string& Laenge, std::string& Hoehe,
+                std::string& Richtung) {
+    if (Richtung.empty()) return;
+    mitFehlerbehandlung([&] {
+        // The system passes only "BG" and "GB"; any other code is treated as a
+        // fault: the common message shows and the texts stay as they are.
+        if (Richtung != "BG" && Richtung != "GB") throw Fehler{};
+        const Richtungsdaten& d = Richtung == "BG" ? BesselNachGRS80 : GRS80NachBessel;
+        const double phiGrad = Zahlwert(Breite);
+        const double lambdaGrad = Zahlwert(Laenge);
+        const double h = Zahlwert(Hoehe);
+        pruefe(phiGrad, lambdaGrad, h);
+
+        const Ellipsoid& q = d.quelle;
+        const double da = d.ziel.a - q.a;
+        const double df = d.ziel.f - q.f;
+        const double phi = phiGrad * DEG;
+        const double lambda = lambdaGrad * DEG;
+        const double sinPhi = std::sin(phi);
+        const double cosPhi = std::cos(phi);
+        const double sinLambda = std::sin(lambda);
+        const double cosLambda = std::cos(lambda);
+
+        const double eta = cosPhi * q.e1;
+        const double V = std::sqrt(eta * eta + 1);
+        const double M = q.c / (V * V * V);
+        const double N = q.c / V;
+        const double e2 = q.e * q.e;
+
+        const double dPhi = (-d.dX * sinPhi * cosLambda - d.dY * sinPhi * sinLambda +
+                             d.dZ * cosPhi + e2 * N * sinPhi * cosPhi * da / q.a +
+                             (q.b * N / q.a + q.a * M / q.b) * df * sinPhi * cosPhi) *
+                            RHO / (M + h);
+        const double dLambda = (-d.dX * sinLambda + d.dY * cosLambda) * RHO / (N + h) / cosPhi;
+        const double dh = d.dY * cosPhi * sinLambda + d.dX * cosPhi * cosLambda + d.dZ * sinPhi -
+                          da * q.a / N + sinPhi * sinPhi * (q.b * df / q.a) * N;
+
+        const double breite = phiGrad + dPhi;
+        const double laenge = lambdaGrad + dLambda;
+        const double hoehe = h + dh;
+        pruefe(breite, laenge, hoehe);
+        Breite = Zahltext(breite);
+        Laenge = Zahltext(laenge);
+        Hoehe = Zahltext(hoehe);
+    });
+}
+
+} // namespace modKartovex

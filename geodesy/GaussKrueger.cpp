@@ -1,0 +1,100 @@
+// Gauss-Krueger forward projection on the Bessel ellipsoid, 3 or 6 degree strips.
+#include <cmath>
+#include <string>
+
+#include "Ellipsoide.h"
+#include "Fehlerbehandlung.h"
+#include "modKartovex.h"
+
+namespace modKartovex {
+
+namespace {
+
+using intern::DEG;
+using intern::mitFehlerbehandlung;
+using intern::pruefe;
+using intern::RHO;
+
+// The higher-order coefficients divide by powers of this slightly different
+// value of the radian; the coefficients depend on it to the last digit.
+constexpr double RHO2 = 57.29577951308232;
+
+struct Streifen {
+    double k;  // strip number
+    double L0; // central meridian, degrees east
+};
+
+// A longitude on a strip border belongs to the eastern strip.
+Streifen Streifenwahl(const std::string& breite, double lambdaGrad) {
+    if (breite == "3") {
+        const double k = std::floor((lambdaGrad + 1.5) / 3);
+        return {k, 3 * k};
+    }
+    if (breite == "6") {
+        const double k = std::floor((lambdaGrad + 3) / 6);
+        return {k, 6 * k};
+    }
+    return {0, 0};
+}
+
+// "E009°", "W003°": hemisphere letter, three digits of the meridian, degree sign.
+std::string Meridiantext(double L0, double lambdaGrad) {
+    std::string ziffern = Zahltext(std::fabs(L0));
+    ziffern.erase(0, ziffern.find_first_not_of(' '));
+    const std::string fuellung = ziffern.size() == 1 ? "00" : (ziffern.size() == 2 ? "0" : "");
+    return (lambdaGrad >= 0 ? "E" : "W") + fuellung + ziffern + "°";
+}
+
+} // namespace
+
+void G_GK(std::string& Breite, std::string& Laenge, std::string& Streifen) {
+    mitFehlerbehandlung([&] {
+        const auto& r = intern::GKReihen;
+        const double c = intern::Bessel.c;
+        const double phiGrad = Zahlwert(Breite);
+        const double lambdaGrad = Zahlwert(Laenge);
+        pruefe(phiGrad, lambdaGrad);
+        const double phi = phiGrad * DEG;
+
+        const double eta = std::cos(phi) * intern::Bessel.e1;
+        const double eta2 = eta * eta;
+        const double t = std::tan(phi);
+        const double t2 = t * t;
+        const double V = std::sqrt(eta2 + 1);
+        const double N = c / V;
+
+        const auto [k, L0] = Streifenwahl(Streifen, lambdaGrad);
+        Streifen = Meridiantext(L0, lambdaGrad);
+        const double l = lambdaGrad - L0;
+
+        const double G = r.E0 * phiGrad + r.E2 * std::sin(2 * phi) + r.E4 * std::sin(4 * phi) +
+                         r.E6 * std::sin(6 * phi);
+
+        const double cosPhi = std::cos(phi);
+        const double cos2 = cosPhi * cosPhi;
+        const double cos3 = cos2 * cosPhi;
+        const double cos4 = cos2 * cos2;
+        const double cos5 = cos4 * cosPhi;
+        const double rho2 = RHO2 * RHO2;
+        const double rho3 = rho2 * RHO2;
+        const double rho4 = rho2 * rho2;
+        const double rho5 = rho4 * RHO2;
+        const double a2 = cos2 * N * t / 2 / rho2;
+        const double a4 = cos4 * N * t * (5 - t2 + 9 * eta2) / 24 / rho4;
+        const double b1 = cosPhi * N / RHO;
+        const double b3 = cos3 * N * (1 - t2 + eta2) / 6 / rho3;
+        const double b5 = cos5 * N * (5 - 18 * t2 + t2 * t2) / 120 / rho5;
+
+        const double l2 = l * l;
+        const double x = (l2 * a2 + G) + l2 * l2 * a4;
+        const double y = (l2 * l * b3 + b1 * l) + l2 * l2 * l * b5;
+
+        const double hoch = Runden(x, 0);
+        const double rechts = (Runden(y, 0) + 500000) + k * 1000000;
+        pruefe(hoch, rechts);
+        Breite = Zahltext(hoch);
+        Laenge = Zahltext(rechts);
+    });
+}
+
+} // namespace modKartovex
