@@ -11,8 +11,8 @@
 //     other, through modKartovex::Meldung.
 //  3. Write e.texte back into its own fields (the checks' normalisations such
 //     as "0" minutes, "00" groups, ".00" decimals, and texMeridian after a
-//     Gauss-Krueger run) and e.grenzen back into its bound texts; EingabeOK
-//     takes pruefung.ok.
+//     Gauss-Krueger run) and e.grenzen back into its bound texts; after a
+//     grid format (4 to 7) EingabeOK takes pruefung.ok.
 //  4. If pruefung.ok is false: show pruefung.meldung (when not empty) as a
 //     stop box and move the focus to pruefung.fokus (when not empty), the
 //     focus first when fokusVorMeldung says so. Nothing else happens.
