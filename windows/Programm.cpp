@@ -1,9 +1,12 @@
 #include "windows/Programm.h"
 
-#include <QLabel>
+#include "geodesy/modKartovex.h"
+#include "windows/Fenster.h"
+#include "windows/Werkzeug.h"
+#include "windows/foEingang.h"
 
 void Programmstart() {
-    auto* platzhalter = new QLabel("KartovexLE: die Fenster folgen.");
-    platzhalter->setAttribute(Qt::WA_DeleteOnClose);
-    platzhalter->show();
+    // Every message of the geodesy module is a stop box with OK.
+    modKartovex::setMeldungsausgabe([](const std::string& text) { kartovex::Fehlermeldung(text); });
+    kartovex::Eingang().zeige();
 }

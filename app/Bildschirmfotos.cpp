@@ -1,0 +1,88 @@
+// Screenshot tool: drives the real windows through the program's own flows
+// and writes one PNG per window state into the folder given as argument.
+// It is a separate tool; the program itself takes no command line.
+#include <QApplication>
+#include <QDir>
+#include <QPushButton>
+#include <QTest>
+
+#include <cstdio>
+
+#include "windows/Fenster.h"
+#include "windows/Programm.h"
+#include "windows/foAusgabe.h"
+#include "windows/foBerechnungen.h"
+#include "windows/foEingang.h"
+
+namespace {
+
+QDir ziel;
+
+void Foto(QWidget& fenster, const QString& name) {
+    QApplication::processEvents();
+    const QString datei = ziel.filePath(name + ".png");
+    if (!fenster.grab().save(datei))
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(datei));
+    else
+        std::printf("%s\n", qPrintable(datei));
+}
+
+void Klick(QWidget& fenster, const char* knopf) {
+    fenster.findChild<QPushButton*>(knopf)->click();
+    QApplication::processEvents();
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    app.setApplicationName("KartovexQuendo");
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s <folder>\n", argv[0]);
+        return 2;
+    }
+    ziel = QDir(argv[1]);
+    ziel.mkpath(".");
+
+    Programmstart();
+    auto& eingang = kartovex::Eingang();
+    (void)QTest::qWaitForWindowExposed(&eingang);
+    Foto(eingang, "1_foEingang");
+
+    struct Format {
+        const char* knopf;
+        const char* beispiel;
+        const char* name;
+    };
+    const Format formate[] = {
+        {"comGradDezEIN", "comKrummboegleGrad", "2_foBerechnungen_1_Grad"},
+        {"comGradMinEIN", "comKrummboegleMercator", "2_foBerechnungen_2_GradMin"},
+        {"comGradMinSekEIN", "comKrummboegleGMS", "2_foBerechnungen_3_GradMinSek"},
+        {"comUTMzivilEIN", "comZIV", "2_foBerechnungen_4_ZIV"},
+        {"comUTMmilEIN", "comMIL", "2_foBerechnungen_5_MIL"},
+        {"comUTMrefEIN", "comREF", "2_foBerechnungen_6_REF"},
+        {"comGKEIN", "comKrummboegleGK", "2_foBerechnungen_7_GK"},
+    };
+    for (const Format& f : formate) {
+        // Each format on a fresh calculation window, so that no earlier frame shows.
+        if (auto* alt = kartovex::BerechnungenFallsDa()) Klick(*alt, "comStartoption");
+        Klick(kartovex::Eingang(), f.knopf);
+        auto& b = kartovex::Berechnungen();
+        (void)QTest::qWaitForWindowExposed(&b);
+        Foto(b, QString(f.name) + "_leer");
+        Klick(b, f.beispiel);
+        Foto(b, QString(f.name) + "_Beispiel");
+    }
+
+    // The calculation window enlarged, as a user reaches the example buttons.
+    auto& b = kartovex::Berechnungen();
+    b.resize(kartovex::Pixel(15900), kartovex::Pixel(12300));
+    Foto(b, "3_foBerechnungen_vergroessert");
+
+    auto& a = kartovex::Ausgabe();
+    a.show();
+    (void)QTest::qWaitForWindowExposed(&a);
+    Foto(a, "4_foAusgabe");
+    kartovex::Programmende();
+    return 0;
+}

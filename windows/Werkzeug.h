@@ -1,0 +1,162 @@
+// The thin toolkit layer: layout in twips, fonts and colours, the message
+// boxes of the program, and the text field that hands every typed character
+// code to its window's key handler.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+#include <string>
+
+class QKeyEvent;
+class QGroupBox;
+class QFrame;
+class QRadioButton;
+
+namespace kartovex {
+
+// Title of every message box.
+inline const QString Programmtitel = QStringLiteral("KartovexQuendo");
+
+// A place in twips: left, top, width, height.
+struct Twips {
+    int links;
+    int oben;
+    int breite;
+    int hoehe;
+};
+
+// Twips to pixels: 15 twips per pixel at 96 dpi, scaled with the screen's logical dpi.
+int Pixel(int twips);
+void Platziere(QWidget* w, const Twips& t);
+
+// Arial bold in the given point size.
+QFont Arial(double punkt);
+
+// The colours of the input and output fields.
+namespace farbe {
+inline const QColor Breite{192, 255, 192}; // latitude and Hoch fields
+inline const QColor Laenge{255, 255, 192}; // longitude, Rechts and meridian fields
+inline const QColor Zone{192, 255, 255};
+inline const QColor Quadrat{192, 192, 255}; // 100 km square, UTMREF digits, military text
+inline const QColor Gruppe{255, 224, 192};  // the 2-digit groups of military UTM
+inline const QColor Dunkelgruen{0, 128, 0};
+inline const QColor Grau{192, 192, 192};
+inline const QColor Rot{255, 128, 128};
+} // namespace farbe
+
+void Hintergrund(QWidget* w, const QColor& c);
+void Textfarbe(QWidget* w, const QColor& c);
+
+// A text of the system as the toolkit shows it: CR LF becomes one line break.
+QString Anzeigetext(const std::string& text);
+
+// Error message: stop icon, the single button OK. Waits until the user closes it.
+void Fehlermeldung(const std::string& text);
+// Question with Yes and No, No as default. True when the user answers Yes.
+bool Frage(const std::string& text);
+
+// The character code of a key press as the key handlers see it: Ctrl+A..Z
+// give 1..26, Return and Enter 13, Backspace 8, Tab and Backtab 9, Esc 27,
+// otherwise the typed character when it is printable. -1 for keys that type
+// nothing (arrows, Delete, a bare Shift).
+int Zeichencode(const QKeyEvent& e);
+
+// Single-line text field. Its key handler sees every typed character code
+// (Tab included) and returns the code to type, or 0 to discard the key.
+class Textfeld : public QLineEdit {
+    Q_OBJECT
+public:
+    using Tastenhandler = std::function<int(int code)>;
+    explicit Textfeld(QWidget* eltern);
+    // A field with a key handler has no context menu: its paste would pass the handler by.
+    void setzeTastenhandler(Tastenhandler h);
+
+signals:
+    void geklickt();
+
+protected:
+    bool event(QEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+
+private:
+    // Runs the handler; true when the key is used up (discarded or Enter).
+    bool verarbeite(QKeyEvent* e, int code);
+    Tastenhandler taste;
+    // The focus came by mouse and the field selected its text: keep the
+    // selection through the press and release of that click.
+    bool mausAuswahl = false;
+};
+
+// Command button whose caption wraps at word boundaries when it is wider
+// than the button.
+class Knopf : public QPushButton {
+    Q_OBJECT
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+};
+
+// Label with a double-click event.
+class Klicklabel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+signals:
+    void doppelklick();
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+};
+
+// Factories for the controls of the windows. Texts are the system's own;
+// labels wrap at word boundaries and align top left unless told otherwise.
+QLabel* NeuesLabel(QWidget* eltern, const char* name, const QString& text, const Twips& t,
+                   double punkt, Qt::Alignment ausrichtung = Qt::AlignLeft | Qt::AlignTop);
+Textfeld* NeuesTextfeld(QWidget* eltern, const char* name, const Twips& t, const QColor& farbe,
+                        Qt::Alignment ausrichtung = Qt::AlignLeft);
+QGroupBox* NeuerRahmen(QWidget* eltern, const char* name, const QString& titel, const Twips& t,
+                       double punkt);
+QFrame* NeuerRahmenOhneRand(QWidget* eltern, const char* name, const Twips& t);
+QRadioButton* NeueOption(QWidget* eltern, const char* name, const QString& text, const Twips& t,
+                         bool an);
+QPushButton* NeuerKnopf(QWidget* eltern, const char* name, const QString& text, const Twips& t);
+
+// Makes a label show a single border.
+void Rand(QLabel* l);
+
+// Base of the three windows: placed by its outer size in twips, deleted when
+// closed (through the frame or by the program), never modal.
+class Fenster : public QWidget {
+    Q_OBJECT
+public:
+    Fenster();
+    // Position and outer size (frame included). Without a window manager the
+    // frame is empty; with one, the client area shrinks by the frame once shown.
+    void Lage(const Twips& t);
+    // Shows the window non-modally and brings it to the front.
+    void zeige();
+    // Discards the window: closed and deleted, as if never created.
+    void verwerfe() { close(); }
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    QSize aussen;
+};
+
+} // namespace kartovex

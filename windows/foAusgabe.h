@@ -1,0 +1,25 @@
+// The output window: the point in every format, and "zurück".
+#pragma once
+
+#include <string>
+
+#include "windows/Werkzeug.h"
+
+class foAusgabe : public kartovex::Fenster {
+    Q_OBJECT
+public:
+    foAusgabe();
+
+    // Used by the conversion: field texts by objectName, the visibility of
+    // fraGKAUS and the caption of labStreifenbreite.
+    void setzeText(const std::string& feld, const std::string& text);
+    std::string text(const std::string& feld) const;
+    void zeigeGK(bool sichtbar);
+    void setzeStreifenbreite(const std::string& text);
+
+public slots:
+    void comZurueck_Click();
+
+private:
+    void Laden();
+};

@@ -1,0 +1,473 @@
+#include "windows/foBerechnungen.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShortcut>
+
+#include <array>
+
+#include "checks/Tastatur.h"
+#include "checks/Zonenfeld.h"
+#include "windows/Fenster.h"
+#include "windows/foEingang.h"
+
+using namespace kartovex;
+
+namespace {
+
+const QColor Hinweisfarbe{231, 214, 233};
+constexpr double Klein = 9.6; // labels inside the frames
+constexpr auto Mitte = Qt::AlignHCenter;
+
+std::function<void(foBerechnungen&)> berechnung;
+
+// The two option buttons of a borderless hemisphere frame, side by side;
+// the first is on.
+void Halbkugeln(QWidget* rahmen, const char* erste, const char* erstText, const char* zweite,
+                const char* zweitText, int oben) {
+    NeueOption(rahmen, erste, erstText, {120, oben, 600, 375}, true);
+    NeueOption(rahmen, zweite, zweitText, {780, oben, 600, 375}, false);
+}
+
+QLabel* Gruen(QLabel* l) {
+    Textfarbe(l, farbe::Dunkelgruen);
+    return l;
+}
+
+} // namespace
+
+foBerechnungen::foBerechnungen() {
+    setObjectName("foBerechnungen");
+    setFont(Arial(12));
+
+    auto* hinweis = NeuesLabel(this, "labEingabe", "", {75, 75, 4350, 4500}, 12);
+    Hintergrund(hinweis, Hinweisfarbe);
+    Rand(hinweis);
+
+    baueGrad();
+    baueGradMin();
+    baueGradMinSek();
+    baueZIV();
+    baueMIL();
+    baueREF();
+    baueGK();
+
+    auto* rechnen = NeuerKnopf(this, "comRechnen", "Berechnung", {4500, 3000, 3000, 750});
+    Hintergrund(rechnen, farbe::Grau);
+    connect(rechnen, &QPushButton::clicked, this, &foBerechnungen::comRechnen_Click);
+    auto* start =
+        NeuerKnopf(this, "comStartoption", "Neue Startoptionen wählen", {7800, 3000, 3000, 750});
+    Hintergrund(start, farbe::Grau);
+    connect(start, &QPushButton::clicked, this, &foBerechnungen::comStartoption_Click);
+    auto* beenden = new Klicklabel("KartovexLE beenden (Doppelklick)", this);
+    beenden->setObjectName("labBeenden");
+    beenden->setFont(Arial(12));
+    beenden->setWordWrap(true);
+    beenden->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Hintergrund(beenden, farbe::Rot);
+    Rand(beenden);
+    connect(beenden, &Klicklabel::doppelklick, this, &foBerechnungen::labBeenden_DblClick);
+
+    // Lies over the hint panel, as the layout places it.
+    auto* dummy =
+        NeuesTextfeld(this, "texDummy", {120, 360, 255, 495}, palette().color(QPalette::Window));
+    dummy->raise();
+
+    baueBeispielknoepfe();
+    verbindeFelder();
+    Laden();
+}
+
+void foBerechnungen::Laden() {
+    setWindowTitle("Beachten Sie bitte den Hinweis zur Zahleneingabe");
+    Lage({0, 0, 15000, 4700});
+    auto* hinweis = findChild<QLabel*>("labEingabe");
+    Platziere(hinweis, {75, 75, 4350, 4500});
+    hinweis->show();
+    auto* rechnen = findChild<QPushButton*>("comRechnen");
+    Platziere(rechnen, {4500, 3000, 3000, 750});
+    rechnen->show();
+    auto* start = findChild<QPushButton*>("comStartoption");
+    start->setGeometry(rechnen->geometry().translated(Pixel(7800) - rechnen->x(), 0));
+    start->show();
+    auto* beenden = findChild<QLabel*>("labBeenden");
+    beenden->setGeometry(Pixel(11100), rechnen->y(), rechnen->width(), start->height());
+    beenden->show();
+    for (const char* name : {"fraGrad", "fraGradMin", "fraGradMinSek", "fraMIL", "fraREF"}) {
+        auto* rahmen = findChild<QGroupBox*>(name);
+        Platziere(rahmen, {4500, 0, 7350, 2250});
+        rahmen->hide();
+    }
+    auto* ziv = findChild<QGroupBox*>("fraZIV");
+    Platziere(ziv, {4500, 0, 7350, 2700});
+    ziv->hide();
+    auto* gk = findChild<QGroupBox*>("fraGK");
+    Platziere(gk, {4500, 0, 7350, 3000});
+    gk->hide();
+}
+
+void foBerechnungen::baueGrad() {
+    auto* r = NeuerRahmen(this, "fraGrad", "Eingabe: Grad (dezimal)", {4500, 0, 7350, 2250}, 12);
+    NeuesLabel(r, "labDezBreite", "Breite", {1560, 360, 2175, 255}, Klein);
+    NeuesTextfeld(r, "texBreite", {1560, 645, 1935, 405}, farbe::Breite);
+    NeuesLabel(r, "labDezLaenge", "Länge", {1560, 1200, 2055, 255}, Klein);
+    NeuesTextfeld(r, "texLaenge", {1560, 1440, 1935, 405}, farbe::Laenge);
+    Halbkugeln(NeuerRahmenOhneRand(r, "Frame1", {120, 360, 1455, 735}), "optDezN", "N", "optDezS",
+               "S", 180);
+    Halbkugeln(NeuerRahmenOhneRand(r, "Frame2", {120, 1200, 1455, 855}), "optDezE", "E", "optDezW",
+               "W", 240);
+}
+
+void foBerechnungen::baueGradMin() {
+    auto* r = NeuerRahmen(this, "fraGradMin", "Eingabe: Grad | Minuten (Mercator)",
+                          {4500, 0, 7350, 2250}, 12);
+    NeuesLabel(r, "Label47", "Grad", {1560, 480, 495, 255}, Klein);
+    NeuesLabel(r, "Label45", "Minuten (ganz oder dezimal)", {2520, 480, 3015, 255}, Klein);
+    NeuesTextfeld(r, "texBreiteGrad", {1560, 810, 495, 405}, farbe::Breite, Mitte);
+    NeuesTextfeld(r, "texBreiteMinute", {2520, 840, 2175, 405}, farbe::Breite);
+    NeuesTextfeld(r, "texLaengeGrad", {1560, 1680, 495, 405}, farbe::Laenge, Mitte);
+    NeuesTextfeld(r, "texLaengeMinute", {2520, 1680, 2175, 405}, farbe::Laenge);
+    Halbkugeln(NeuerRahmenOhneRand(r, "Frame6", {120, 720, 1455, 495}), "optGMN", "N", "optGMS",
+               "S", 60);
+    Halbkugeln(NeuerRahmenOhneRand(r, "Frame7", {120, 1560, 1455, 495}), "optGME", "E", "optGMW",
+               "W", 60);
+}
+
+void foBerechnungen::baueGradMinSek() {
+    auto* r = NeuerRahmen(this, "fraGradMinSek", "Eingabe: Grad | Minuten | Sekunden",
+                          {4500, 0, 7350, 2250}, 12);
+    NeuesLabel(r, "Label2", "Grad", {1560, 480, 495, 255}, Klein);
+    NeuesLabel(r, "Label4", "Minuten", {2400, 480, 855, 255}, Klein);
+    NeuesLabel(r, "Label5", "Sekunden (ganz oder dezimal)", {3480, 480, 3615, 255}, Klein);
+    NeuesTextfeld(r, "texBGrad", {1560, 810, 495, 405}, farbe::Breite, Mitte);
+    NeuesTextfeld(r, "texBMinute", {2520, 810, 495, 405}, farbe::Breite, Mitte);
+    NeuesTextfeld(r, "texBSekunde", {3480, 810, 1695, 405}, farbe::Breite);
+    NeuesTextfeld(r, "texLGrad", {1560, 1560, 495, 405}, farbe::Laenge, Mitte);
+    NeuesTextfeld(r, "texLMinute", {2520, 1560, 495, 405}, farbe::Laenge, Mitte);
+    NeuesTextfeld(r, "texLSekunde", {3480, 1560, 1695, 405}, farbe::Laenge);
+    Halbkugeln(NeuerRahmenOhneRand(r, "Frame4", {120, 720, 1455, 495}), "optGradN", "N", "optGradS",
+               "S", 60);
+    Halbkugeln(NeuerRahmenOhneRand(r, "Frame3", {120, 1560, 1455, 495}), "optGradE", "E",
+               "optGradW", "W", 60);
+}
+
+void foBerechnungen::baueZIV() {
+    auto* r = NeuerRahmen(this, "fraZIV", "zB 32U ", {4500, 0, 7350, 2700}, 12);
+    NeuesLabel(r, "Label26", "genau 7 Ziffern", {1680, 240, 1455, 255}, Klein);
+    NeuesLabel(r, "Label25", "[ m ]", {2160, 480, 495, 255}, Klein);
+    NeuesLabel(r, "labZone", "Zone", {120, 600, 735, 255}, Klein);
+    NeuesTextfeld(r, "texZone", {240, 840, 735, 405}, farbe::Zone);
+    NeuesLabel(r, "labRechts", "Rechts", {960, 900, 735, 375}, Klein);
+    NeuesTextfeld(r, "texRechts", {1800, 840, 1215, 405}, farbe::Laenge);
+    NeuesLabel(r, "labLimitsRechts", "", {3120, 840, 2535, 495}, Klein);
+    NeuesLabel(r, "labHoch", "Hoch", {1080, 1500, 615, 375}, Klein);
+    NeuesTextfeld(r, "texHoch", {1800, 1440, 1215, 405}, farbe::Breite);
+    NeuesLabel(r, "labLimitsHoch", "", {3120, 1440, 2535, 495}, Klein);
+    Gruen(NeuesLabel(r, "Label23", "32U", {240, 1320, 375, 255}, Klein));
+    Gruen(NeuesLabel(r, "Label24", "Beispiel", {120, 1560, 975, 255}, Klein));
+}
+
+void foBerechnungen::baueMIL() {
+    auto* r =
+        NeuerRahmen(this, "fraMIL", "zB 38T   NS        80       68        73        97       88",
+                    {4500, 0, 7350, 2250}, 12);
+    struct Spalte {
+        const char* label;
+        const char* text;
+        int labelLinks;
+        const char* feld;
+        int feldLinks;
+        int breite;
+        QColor farbe;
+    };
+    const std::array<Spalte, 7> spalten{{
+        {"Label22", "Zone", 165, "texZoneM", 120, 615, farbe::Zone},
+        {"Label21", "100km", 960, "tex100km", 960, 735, farbe::Quadrat},
+        {"Label20", "10km", 1800, "tex10km", 1800, 495, farbe::Gruppe},
+        {"Label9", "1km", 2565, "tex1km", 2520, 495, farbe::Gruppe},
+        {"Label10", "100 m", 3195, "tex100m", 3240, 495, farbe::Gruppe},
+        {"Label11", "10 m", 3960, "tex10m", 3960, 495, farbe::Gruppe},
+        {"Label12", "1 m", 4740, "tex1m", 4680, 495, farbe::Gruppe},
+    }};
+    for (const Spalte& s : spalten) {
+        NeuesLabel(r, s.label, s.text, {s.labelLinks, 720, 735, 255}, Klein);
+        const bool gruppe = s.farbe == farbe::Gruppe;
+        NeuesTextfeld(r, s.feld, {s.feldLinks, 1080, s.breite, 405}, s.farbe,
+                      gruppe ? Mitte : Qt::AlignLeft);
+    }
+    Gruen(NeuesLabel(r, "Label13", "32U", {240, 1560, 375, 255}, Klein));
+    Gruen(NeuesLabel(r, "Label19", "NU", {960, 1560, 375, 255}, Klein));
+    Gruen(NeuesLabel(r, "labBeispiel", "Beispiel", {120, 1800, 975, 255}, Klein));
+    auto* ziffern = Gruen(NeuesLabel(r, "Label14", "je 2 Ziffern", {1800, 1560, 3375, 375}, Klein,
+                                     Qt::AlignHCenter | Qt::AlignTop));
+    Hintergrund(ziffern, farbe::Gruppe);
+    Rand(ziffern);
+}
+
+void foBerechnungen::baueREF() {
+    auto* r =
+        NeuerRahmen(this, "fraREF", "zB  32U   NU          7161865806", {4500, 0, 7350, 2250}, 12);
+    NeuesLabel(r, "Label3", "Zone", {165, 720, 735, 255}, Klein);
+    NeuesLabel(r, "Label30", "100km", {960, 720, 735, 255}, Klein);
+    NeuesLabel(r, "Label31", "Zifferngruppe", {1800, 720, 2175, 255}, Klein);
+    NeuesTextfeld(r, "texREFZone", {120, 1080, 615, 405}, farbe::Zone);
+    NeuesTextfeld(r, "texREF100", {960, 1080, 735, 405}, farbe::Quadrat);
+    NeuesTextfeld(r, "texREFZiffern", {1800, 1080, 2175, 405}, farbe::Quadrat, Mitte);
+    Gruen(NeuesLabel(r, "Label46", "32U", {240, 1560, 375, 255}, Klein));
+    Gruen(NeuesLabel(r, "Label52", "NU", {960, 1560, 375, 255}, Klein));
+    Gruen(NeuesLabel(r, "Label51", " Gerade Anzahl von Ziffern! 2; 4; 6; 8 oder 10",
+                     {1560, 1560, 2655, 495}, Klein));
+    Gruen(NeuesLabel(r, "Label1", "Beispiel", {120, 1800, 975, 255}, Klein));
+}
+
+void foBerechnungen::baueGK() {
+    auto* r =
+        NeuerRahmen(this, "fraGK", "Gauß-Krüger (nur für Deutschland)", {4500, 0, 7350, 3000}, 12);
+    NeuesLabel(r, "labGKRechts", "Rechts [ m ]", {120, 480, 1455, 375}, 12);
+    NeuesTextfeld(r, "texGKRechts", {1680, 480, 1575, 405}, farbe::Laenge);
+    NeuesLabel(r, "labGKLimitsRechts", "", {3360, 480, 2535, 495}, Klein);
+    NeuesLabel(r, "Label44", "Beispiel: 5366959", {960, 1080, 2175, 255}, Klein);
+    NeuesLabel(r, "labGKHoch", "Hoch [ m ]", {360, 1485, 1215, 375}, 12);
+    NeuesTextfeld(r, "texGKHoch", {1680, 1440, 1575, 405}, farbe::Breite);
+    NeuesLabel(r, "labGKLimitsHoch", "", {3360, 1440, 2535, 495}, Klein);
+    auto* streifen =
+        NeuerRahmen(r, "fraStreifenbreite", "Streifenbreite", {5640, 360, 1575, 735}, Klein);
+    Hintergrund(NeueOption(streifen, "optDrei", "3°", {240, 240, 555, 375}, true), farbe::Grau);
+    Hintergrund(NeueOption(streifen, "optSechs", "6°", {840, 240, 555, 375}, false), farbe::Grau);
+    NeuesLabel(r, "Label27", "Bezugsmeridian abhängig von der Streifenbreite",
+               {5520, 1200, 1695, 735}, Klein);
+    auto* meridian = NeuesTextfeld(r, "texMeridian", {5520, 2040, 1575, 400},
+                                   palette().color(QPalette::Window), Mitte);
+    meridian->setReadOnly(true);
+    connect(meridian, &Textfeld::geklickt, this, &foBerechnungen::texMeridian_Click);
+    NeuesLabel(r, "Label33",
+               "Das Programm rechnet intern mit einer durchschnittlichen Höhe von 300 m",
+               {120, 2640, 7095, 255}, Klein);
+}
+
+// Decision: the example buttons keep their stored places below the window's
+// lower edge. A user reaches them with the mouse by enlarging the window (the
+// window can be resized and maximised), and with the keyboard by Ctrl+1 to
+// Ctrl+7, numbered like the input formats.
+void foBerechnungen::baueBeispielknoepfe() {
+    struct Beispiel {
+        const char* name;
+        const char* text;
+        int links, oben;
+        void (foBerechnungen::*klick)();
+    };
+    const std::array<Beispiel, 7> knoepfe{{
+        {"comKrummboegleGrad", "Krummbögle in Grad", 240, 11040,
+         &foBerechnungen::comKrummboegleGrad_Click},
+        {"comKrummboegleMercator", "Krummbögle in Mercator", 240, 11640,
+         &foBerechnungen::comKrummboegleMercator_Click},
+        {"comKrummboegleGMS", "Krummbögle GMS", 720, 10560,
+         &foBerechnungen::comKrummboegleGMS_Click},
+        {"comZIV", "Krummbögle ZIV", 12240, 8880, &foBerechnungen::comZIV_Click},
+        {"comMIL", "Krummbögle MIL", 12360, 9600, &foBerechnungen::comMIL_Click},
+        {"comREF", "Krummbögle REF", 12360, 7560, &foBerechnungen::comREF_Click},
+        {"comKrummboegleGK", "Krummbögle GK", 12240, 8400, &foBerechnungen::comKrummboegleGK_Click},
+    }};
+    for (std::size_t i = 0; i < knoepfe.size(); ++i) {
+        const Beispiel& b = knoepfe[i];
+        auto* knopf =
+            NeuerKnopf(this, b.name, QString::fromUtf8(b.text), {b.links, b.oben, 3495, 495});
+        connect(knopf, &QPushButton::clicked, this, b.klick);
+        auto* kurz = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_1 + int(i))), this);
+        connect(kurz, &QShortcut::activated, knopf, &QPushButton::click);
+    }
+}
+
+void foBerechnungen::verbindeFelder() {
+    for (Textfeld* f : findChildren<Textfeld*>()) {
+        const std::string name = f->objectName().toStdString();
+        if (!RegelFuer(name)) continue;
+        f->setzeTastenhandler([this, name](int code) { return KeyPress(name, code); });
+        fokus.beimBekommen(f, [this, f] { GotFocus(f); });
+    }
+    fokus.beimBekommen(feld("texZone"), [this] { texZone_GotFocus(); });
+    fokus.beimVerlieren(feld("texZone"), [this] { texZone_LostFocus(); });
+    fokus.beimBekommen(feld("texRechts"), [this] { texRechts_GotFocus(); });
+    fokus.beimBekommen(feld("texHoch"), [this] { texHoch_GotFocus(); });
+    fokus.beobachteAlle();
+}
+
+Textfeld* foBerechnungen::feld(const std::string& name) const {
+    return findChild<Textfeld*>(QString::fromStdString(name));
+}
+
+void foBerechnungen::schreibe(const std::string& name, const char* text) {
+    feld(name)->setText(text);
+}
+
+// ---- Handlers of the input fields ----------------------------------------
+
+int foBerechnungen::KeyPress(const std::string& name, int code) {
+    const Tastenentscheid e = Tastendruck(name, code);
+    if (!e.meldung.empty()) {
+        Fehlermeldung(e.meldung);
+        return 0;
+    }
+    if (!e.fokusZiel.empty()) {
+        if (name == "texZone") feld("texRechts")->setEnabled(true);
+        setzeFokus(e.fokusZiel);
+    }
+    return e.code;
+}
+
+void foBerechnungen::GotFocus(Textfeld* f) {
+    f->setSelection(0, int(f->text().size()));
+}
+
+void foBerechnungen::texZone_GotFocus() {
+    findChild<QLabel*>("labLimitsRechts")->hide();
+    findChild<QLabel*>("labLimitsHoch")->hide();
+    GotFocus(feld("texZone"));
+}
+
+void foBerechnungen::texZone_LostFocus() {
+    const Zonenentscheid e = ZoneVerlassen(feld("texZone")->text().toStdString(), grenzen);
+    if (!e.ok) {
+        Fehlermeldung(e.meldung);
+        setzeFokus("texZone");
+        return;
+    }
+    auto* hoch = findChild<QLabel*>("labLimitsHoch");
+    hoch->setText(QString::fromStdString(Limitstext(grenzen.HochMax, grenzen.HochMin)));
+    hoch->show();
+    auto* rechts = findChild<QLabel*>("labLimitsRechts");
+    rechts->setText(QString::fromStdString(Limitstext(grenzen.RechtsMax, grenzen.RechtsMin)));
+    rechts->show();
+}
+
+void foBerechnungen::texRechts_GotFocus() {
+    if (feld("texZone")->text().isEmpty()) {
+        Fehlermeldung(ZoneZuerstMeldung);
+        setzeFokus("texZone");
+        return;
+    }
+    GotFocus(feld("texRechts"));
+}
+
+void foBerechnungen::texHoch_GotFocus() {
+    if (feld("texZone")->text().isEmpty()) {
+        Fehlermeldung(ZoneZuerstMeldung);
+        setzeFokus("texZone");
+        return;
+    }
+    GotFocus(feld("texHoch"));
+}
+
+// ---- Buttons and labels --------------------------------------------------
+
+void foBerechnungen::setzeBerechnung(std::function<void(foBerechnungen&)> handler) {
+    berechnung = std::move(handler);
+}
+
+void foBerechnungen::comRechnen_Click() {
+    if (berechnung) berechnung(*this);
+}
+
+void foBerechnungen::comStartoption_Click() {
+    Eingang().zeige();
+    verwerfe();
+}
+
+void foBerechnungen::labBeenden_DblClick() {
+    Programmende();
+}
+
+void foBerechnungen::texMeridian_Click() {
+    setzeFokus("texDummy");
+}
+
+void foBerechnungen::comKrummboegleGrad_Click() {
+    schreibe("texBreite", "48.4363326641023");
+    schreibe("texLaenge", "9.96796724981198");
+}
+
+void foBerechnungen::comKrummboegleMercator_Click() {
+    schreibe("texBreiteGrad", "48");
+    schreibe("texBreiteMinute", "26.179960");
+    schreibe("texLaengeGrad", "9");
+    schreibe("texLaengeMinute", "58.078035");
+}
+
+void foBerechnungen::comKrummboegleGMS_Click() {
+    schreibe("texBGrad", "48");
+    schreibe("texBMinute", "26");
+    schreibe("texBSekunde", "10.80");
+    schreibe("texLGrad", "9");
+    schreibe("texLMinute", "58");
+    schreibe("texLSekunde", "4.68");
+}
+
+void foBerechnungen::comZIV_Click() {
+    schreibe("texZone", "32U");
+    schreibe("texRechts", "0571595");
+    schreibe("texHoch", "5365251");
+}
+
+void foBerechnungen::comMIL_Click() {
+    schreibe("texZoneM", "32U");
+    schreibe("tex100km", "NU");
+    schreibe("tex10km", "76");
+    schreibe("tex1km", "15");
+    schreibe("tex100m", "52");
+    schreibe("tex10m", "95");
+    schreibe("tex1m", "51");
+}
+
+void foBerechnungen::comREF_Click() {
+    schreibe("texREFZone", "32U");
+    schreibe("texREF100", "NU");
+    schreibe("texREFZiffern", "7159565251");
+}
+
+void foBerechnungen::comKrummboegleGK_Click() {
+    schreibe("texGKRechts", "3571699.06");
+    schreibe("texGKHoch", "5366959.20");
+}
+
+// ---- Used by the entry window and the conversion -------------------------
+
+void foBerechnungen::setzeLabel(const char* name, const std::string& text) {
+    findChild<QLabel*>(name)->setText(Anzeigetext(text));
+}
+
+void foBerechnungen::zeigeRahmen(const char* rahmen) {
+    auto* r = findChild<QGroupBox*>(rahmen);
+    r->show();
+    r->raise();
+}
+
+void foBerechnungen::setzeFokus(const std::string& name) {
+    if (auto* w = findChild<QWidget*>(QString::fromStdString(name))) fokus.bewege(w);
+}
+
+Eingabe foBerechnungen::eingabe() const {
+    Eingabe e;
+    for (const QLineEdit* f : findChildren<QLineEdit*>())
+        e.texte[f->objectName().toStdString()] = f->text().toStdString();
+    for (const QRadioButton* o : findChildren<QRadioButton*>())
+        if (o->isChecked()) e.an.insert(o->objectName().toStdString());
+    e.grenzen = grenzen;
+    return e;
+}
+
+void foBerechnungen::uebernehme(const Eingabe& e) {
+    for (const auto& [name, text] : e.texte) {
+        auto* f = findChild<QLineEdit*>(QString::fromStdString(name));
+        const QString neu = QString::fromStdString(text);
+        if (f && f->text() != neu) f->setText(neu);
+    }
+    grenzen = e.grenzen;
+}
+
+void foBerechnungen::zeigePruefergebnis(const Pruefergebnis& p) {
+    if (!p.fokus.empty() && p.fokusVorMeldung) setzeFokus(p.fokus);
+    if (!p.meldung.empty()) Fehlermeldung(p.meldung);
+    if (!p.fokus.empty() && !p.fokusVorMeldung) setzeFokus(p.fokus);
+}
