@@ -359,18 +359,24 @@ TEST(Berechnung, UnmoeglicheWerteLaufenWeiter) {
     }
     {
         // Strip 4 of width 6 lies east of Germany: the message comes first,
-        // the texts stay as typed and the run carries on with them.
+        // the texts stay as typed and the run carries on with them. The
+        // "position" of millions of degrees has neither zone nor band, and its
+        // Rechts text is far from 7 digits, so the military notation is
+        // refused next and shows the zone text as it was.
         const MeldungsRekorder rekorder;
         Eingabe e;
         e.texte = {{"texGKRechts", "4595060"}, {"texGKHoch", "5819302"}};
         e.an = {"optSechs"};
         const Ausgabe a = rechne(F::GaussKrueger, e);
-        ASSERT_FALSE(rekorder.meldungen.empty());
-        EXPECT_EQ(rekorder.meldungen.front(), Streifenmeldung);
+        const std::vector<std::string> erwartet{Streifenmeldung,
+                                                "Der Rechtswert muss genau 7-stellig sein!"};
+        EXPECT_EQ(rekorder.meldungen, erwartet);
         EXPECT_EQ(a.texte.at("texMeridianAUS"), "6");
         EXPECT_EQ(e.text("texMeridian"), "6");
         EXPECT_EQ(a.texte.at("labStreifenbreite"), "6");
         EXPECT_EQ(a.texte.at("texGKRechtsAUS"), "4595060");
+        EXPECT_EQ(a.texte.at("texZone2"), "000");
+        EXPECT_EQ(a.texte.at("texMilUTM"), "000");
         EXPECT_TRUE(a.gkSichtbar);
     }
 }
