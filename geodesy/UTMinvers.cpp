@@ -1,0 +1,110 @@
+// UTM inverse projection: civil UTM coordinates back to a geographic position
+// on the ellipsoid the system calls "WGS" (GRS80 constants).
+#include <cctype>
+#include <cmath>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "Ellipsoide.h"
+#include "Fehlerbehandlung.h"
+#include "modKartovex.h"
+
+namespace modKartovex {
+
+namespace {
+
+using namespace intern;
+
+bool IstNordband(char band) {
+    return band != '\0' && std::string_view("NPQRSTUVWX").find(band) != std::string_view::npos;
+}
+
+// Regional number text with '.' as decimal point whatever the user's setting.
+std::string Punkttext(double wert) {
+    std::string text = Regionalzahltext(wert);
+    for (char& z : text)
+        if (z == ',') z = '.';
+    return text;
+}
+
+struct Geographisch {
+    double breite;
+    double laenge;
+};
+
+// The inverse transverse Mercator series from easting R and northing H
+// (whole metres, the southern false northing already removed).
+Geographisch InverseReihen(double R, double H, double zoneNummer, bool nord, double c, double k0,
+                           const Meridianreihen& r) {
+    // Footpoint latitude of the northing, mirrored for the south.
+    const double sigmaGrad = (H / k0) / r.E0;
+    const double sigma = sigmaGrad * DEG;
+    double phiF = r.F2 * std::sin(2 * sigma) + sigmaGrad + r.F4 * std::sin(4 * sigma) +
+                  r.F6 * std::sin(6 * sigma);
+    if (!nord) phiF = -phiF;
+
+    const double phi = phiF * DEG;
+    const double t = std::tan(phi);
+    const double t2 = t * t;
+    const double t4 = t2 * t2;
+    const double cosPhi = std::cos(phi);
+    const double eta2 = r.e2 * cosPhi * cosPhi;
+    const double N = c / std::sqrt(1 + eta2);
+    const double N2 = N * N, N3 = N * N2, N4 = N2 * N2, N5 = N * N4, N6 = N4 * N2;
+
+    // The zone number alone decides the meridian (32V gives 9, 33X gives 15).
+    const double L0 = (zoneNummer - 30) * 6 - 3;
+
+    const double y = (R - 500000) / k0;
+    const double y2 = y * y, y3 = y2 * y, y4 = y2 * y2, y5 = y4 * y, y6 = y3 * y3;
+
+    const double B2 = -t * (1 + eta2) / (2 * N2);
+    const double B4 = t * (5 + 3 * t2 + 6 * eta2 * (1 - t2)) / (24 * N4);
+    const double B6 = -t * (61 + 90 * t2 + 45 * t4) / (720 * N6);
+    const double L1 = 1 / (N * cosPhi);
+    const double L3 = -(1 + 2 * t2 + eta2) / (6 * N3 * cosPhi);
+    const double L5 = (5 + 28 * t2 + 24 * t4) / (120 * N5 * cosPhi);
+
+    return {(B4 * y4 + B2 * y2 + B6 * y6) * RHO + phiF, (L3 * y3 + L1 * y + L5 * y5) * RHO + L0};
+}
+
+} // namespace
+
+void UTMziv_G(std::string& Rechts, std::string& Hoch, std::string& Zone, std::string& Ellipsoid) {
+    mitFehlerbehandlung([&] {
+        // Any other ellipsoid code leaves every constant 0, which ends in a
+        // division by zero below and so in the common message.
+        const bool wgs = Ellipsoid == "WGS";
+        const double c = wgs ? GRS80.c : 0.0;
+        const double k0 = wgs ? 0.9996 : 0.0;
+        const Meridianreihen reihen = wgs ? UTMReihen : meridianreihen(0.0, 0.0, 0.0);
+
+        const char band = Zone.size() >= 3
+                              ? static_cast<char>(std::toupper(static_cast<unsigned char>(Zone[2])))
+                              : '\0';
+        NordHalbkugel = IstNordband(band);
+
+        const double zoneNummer = Zahlwert(Zone);
+        const double R = std::nearbyint(Zahlwert(Rechts)); // halves to even
+        double H = std::nearbyint(Zahlwert(Hoch));
+        if (!NordHalbkugel) H = 10000000 - H;
+
+        const Geographisch g = InverseReihen(R, H, zoneNummer, NordHalbkugel, c, k0, reihen);
+        const double breiteGerundet = Runden(g.breite, 6);
+        const double laengeGerundet = Runden(g.laenge, 6);
+        pruefe(g.breite, g.laenge, breiteGerundet, laengeGerundet);
+
+        std::string hochNeu = Punkttext(breiteGerundet);
+        std::string rechtsNeu = Punkttext(laengeGerundet);
+        std::string zoneNeu = Punkttext(g.laenge);
+        std::string ellipsoidNeu = Punkttext(g.breite);
+        pruefe();
+        Hoch = std::move(hochNeu);
+        Rechts = std::move(rechtsNeu);
+        Zone = std::move(zoneNeu);
+        Ellipsoid = std::move(ellipsoidNeu);
+    });
+}
+
+} // namespace modKartovex
