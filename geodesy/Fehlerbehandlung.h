@@ -28,14 +28,22 @@ template <class... Werte> void pruefe(Werte... werte) {
         throw Fehler{};
 }
 
+// Clears the fault flags. Only when one is set: the C library clears by
+// rewriting the whole floating-point environment, which costs far more than
+// a routine's arithmetic, and the flags are almost never set.
+inline void loescheFehlerflags() {
+    if (std::fetestexcept(Fehlerflags) != 0)
+        std::feclearexcept(Fehlerflags);
+}
+
 template <class Rumpf> void mitFehlerbehandlung(Rumpf&& rumpf) {
-    std::feclearexcept(FE_ALL_EXCEPT);
+    loescheFehlerflags();
     try {
         rumpf();
     } catch (const Fehler&) {
         Meldung(FehlerMeldung);
     }
-    std::feclearexcept(FE_ALL_EXCEPT);
+    loescheFehlerflags();
 }
 
 } // namespace modKartovex::intern
