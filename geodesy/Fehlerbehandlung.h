@@ -32,8 +32,7 @@ template <class... Werte> void pruefe(Werte... werte) {
 // rewriting the whole floating-point environment, which costs far more than
 // a routine's arithmetic, and the flags are almost never set.
 inline void loescheFehlerflags() {
-    if (std::fetestexcept(Fehlerflags) != 0)
-        std::feclearexcept(Fehlerflags);
+    if (std::fetestexcept(Fehlerflags) != 0) std::feclearexcept(Fehlerflags);
 }
 
 template <class Rumpf> void mitFehlerbehandlung(Rumpf&& rumpf) {
