@@ -61,15 +61,18 @@ bool IstFolgebyte(char z) {
     return (static_cast<unsigned char>(z) & 0xC0) == 0x80;
 }
 
+// Start of the character after the one that starts at i.
+std::size_t Naechstes(std::string_view text, std::size_t i) {
+    if (i >= text.size()) return text.size();
+    for (++i; i < text.size() && IstFolgebyte(text[i]);)
+        ++i;
+    return i;
+}
+
 std::vector<std::string_view> Zeichenliste(std::string_view text) {
     std::vector<std::string_view> liste;
-    for (std::size_t i = 0; i < text.size();) {
-        std::size_t ende = i + 1;
-        while (ende < text.size() && IstFolgebyte(text[ende]))
-            ++ende;
-        liste.push_back(text.substr(i, ende - i));
-        i = ende;
-    }
+    for (std::size_t i = 0; i < text.size(); i = Naechstes(text, i))
+        liste.push_back(text.substr(i, Naechstes(text, i) - i));
     return liste;
 }
 
@@ -77,12 +80,8 @@ std::vector<std::string_view> Zeichenliste(std::string_view text) {
 std::string_view Zeichen(std::string_view text, std::size_t pos) {
     std::size_t i = 0;
     for (; pos > 0 && i < text.size(); --pos)
-        for (++i; i < text.size() && IstFolgebyte(text[i]);)
-            ++i;
-    std::size_t ende = std::min(i + 1, text.size());
-    while (ende < text.size() && IstFolgebyte(text[ende]))
-        ++ende;
-    return text.substr(std::min(i, text.size()), ende - std::min(i, text.size()));
+        i = Naechstes(text, i);
+    return text.substr(i, Naechstes(text, i) - i);
 }
 std::string_view Erstes(std::string_view text) {
     return Zeichen(text, 0);

@@ -1,6 +1,5 @@
 // UTM inverse projection: civil UTM coordinates back to a geographic position
 // on the ellipsoid the system calls "WGS" (GRS80 constants).
-#include <cctype>
 #include <cmath>
 #include <string>
 #include <string_view>
@@ -80,9 +79,9 @@ void UTMziv_G(std::string& Rechts, std::string& Hoch, std::string& Zone, std::st
         const double k0 = wgs ? 0.9996 : 0.0;
         const Meridianreihen reihen = wgs ? UTMReihen : meridianreihen(0.0, 0.0, 0.0);
 
-        const char band = Zone.size() >= 3
-                              ? static_cast<char>(std::toupper(static_cast<unsigned char>(Zone[2])))
-                              : '\0';
+        // The band letter, upper case (ASCII only, whatever the locale).
+        char band = Zone.size() >= 3 ? Zone[2] : '\0';
+        if (band >= 'a' && band <= 'z') band = static_cast<char>(band - 'a' + 'A');
         NordHalbkugel = IstNordband(band);
 
         const double zoneNummer = Zahlwert(Zone);
