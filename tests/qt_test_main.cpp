@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
+    // Test discovery runs the binary without the test environment: stay headless there too.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     app.setApplicationName("KartovexQuendo");
     testing::InitGoogleTest(&argc, argv);
