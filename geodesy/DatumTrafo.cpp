@@ -13,8 +13,8 @@ namespace {
 using intern::DEG;
 using intern::Ellipsoid;
 using intern::Fehler;
-using intern::mitFehlerbehandlung;
-using intern::pruefe;
+using intern::mitWertpruefung;
+using intern::pruefeWerte;
 using intern::RHO;
 
 struct Richtungsdaten {
@@ -39,7 +39,7 @@ const Richtungsdaten GRS80NachBessel{intern::GRS80, intern::Bessel, -Verschiebun
 void DatumTrafo(std::string& Breite, std::string& Laenge, std::string& Hoehe,
                 std::string& Richtung) {
     if (Richtung.empty()) return;
-    mitFehlerbehandlung([&] {
+    mitWertpruefung([&] {
         // The system passes only "BG" and "GB"; any other code is treated as a
         // fault: the common message shows and the texts stay as they are.
         if (Richtung != "BG" && Richtung != "GB") throw Fehler{};
@@ -47,7 +47,7 @@ void DatumTrafo(std::string& Breite, std::string& Laenge, std::string& Hoehe,
         const double phiGrad = Zahlwert(Breite);
         const double lambdaGrad = Zahlwert(Laenge);
         const double h = Zahlwert(Hoehe);
-        pruefe(phiGrad, lambdaGrad, h);
+        pruefeWerte(phiGrad, lambdaGrad, h);
 
         const Ellipsoid& q = d.quelle;
         const double da = d.ziel.a - q.a;
@@ -76,7 +76,7 @@ void DatumTrafo(std::string& Breite, std::string& Laenge, std::string& Hoehe,
         const double breite = phiGrad + dPhi;
         const double laenge = lambdaGrad + dLambda;
         const double hoehe = h + dh;
-        pruefe(breite, laenge, hoehe);
+        pruefeWerte(breite, laenge, hoehe);
         Breite = Zahltext(breite);
         Laenge = Zahltext(laenge);
         Hoehe = Zahltext(hoehe);

@@ -35,6 +35,23 @@ inline void loescheFehlerflags() {
     if (std::fetestexcept(Fehlerflags) != 0) std::feclearexcept(Fehlerflags);
 }
 
+// Throws Fehler when one of the values is not finite, without looking at the
+// fault flags. Enough for a routine whose every overflow, division by zero
+// and invalid operation ends as inf or NaN in the values it checks; reading
+// the floating-point status costs more than such a routine's arithmetic.
+template <class... Werte> void pruefeWerte(Werte... werte) {
+    if (!(std::isfinite(static_cast<double>(werte)) && ...)) throw Fehler{};
+}
+
+// The handler for bodies that check with pruefeWerte only.
+template <class Rumpf> void mitWertpruefung(Rumpf&& rumpf) {
+    try {
+        rumpf();
+    } catch (const Fehler&) {
+        Meldung(FehlerMeldung);
+    }
+}
+
 template <class Rumpf> void mitFehlerbehandlung(Rumpf&& rumpf) {
     loescheFehlerflags();
     try {

@@ -11,8 +11,8 @@ namespace modKartovex {
 namespace {
 
 using intern::DEG;
-using intern::mitFehlerbehandlung;
-using intern::pruefe;
+using intern::mitWertpruefung;
+using intern::pruefeWerte;
 using intern::RHO;
 
 // The higher-order coefficients divide by powers of this slightly different
@@ -48,12 +48,12 @@ std::string Meridiantext(double L0, double lambdaGrad) {
 } // namespace
 
 void G_GK(std::string& Breite, std::string& Laenge, std::string& Streifen) {
-    mitFehlerbehandlung([&] {
+    mitWertpruefung([&] {
         const auto& r = intern::GKReihen;
         const double c = intern::Bessel.c;
         const double phiGrad = Zahlwert(Breite);
         const double lambdaGrad = Zahlwert(Laenge);
-        pruefe(phiGrad, lambdaGrad);
+        pruefeWerte(phiGrad, lambdaGrad);
         const double phi = phiGrad * DEG;
 
         const double eta = std::cos(phi) * intern::Bessel.e1;
@@ -91,7 +91,7 @@ void G_GK(std::string& Breite, std::string& Laenge, std::string& Streifen) {
 
         const double hoch = Runden(x, 0);
         const double rechts = (Runden(y, 0) + 500000) + k * 1000000;
-        pruefe(hoch, rechts);
+        pruefeWerte(hoch, rechts);
         Breite = Zahltext(hoch);
         Laenge = Zahltext(rechts);
     });

@@ -1,5 +1,6 @@
 // The 100 km square letters: civil UTM to the military notation, and the
 // military notation to UTMREF.
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <string_view>
@@ -12,33 +13,51 @@ namespace modKartovex {
 namespace {
 
 using intern::Fehler;
-using intern::mitFehlerbehandlung;
-using intern::pruefe;
+using intern::mitWertpruefung;
+using intern::pruefeWerte;
 
-// Texts are UTF-8; positions count characters, as the notations do.
-std::size_t zeichenStart(std::string_view text, std::size_t position) {
-    std::size_t i = 0;
-    for (std::size_t gezaehlt = 1; i < text.size() && gezaehlt < position; ++gezaehlt)
-        for (++i; i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80;)
-            ++i;
-    return i;
+bool istFolgebyte(char z) {
+    return (static_cast<unsigned char>(z) & 0xC0) == 0x80;
 }
 
-// The character at a 1-based position, empty beyond the end of the text.
-std::string_view zeichen(std::string_view text, std::size_t position) {
-    const std::size_t anfang = zeichenStart(text, position);
-    if (anfang >= text.size()) return {};
-    std::size_t ende = anfang + 1;
-    while (ende < text.size() && (static_cast<unsigned char>(text[ende]) & 0xC0) == 0x80)
-        ++ende;
-    return text.substr(anfang, ende - anfang);
-}
+// The characters of a UTF-8 text by 1-based position, as the notations
+// count them; an ASCII text (the usual case) is indexed directly.
+class Zeichenfolge {
+public:
+    explicit Zeichenfolge(std::string_view text)
+        : text_(text), ascii_(std::none_of(text.begin(), text.end(), [](char z) {
+              return (static_cast<unsigned char>(z) & 0x80) != 0;
+          })) {}
+
+    // Byte offset where the character at this position starts (the text's
+    // size beyond its end).
+    std::size_t start(std::size_t position) const {
+        if (ascii_) return std::min(position - 1, text_.size());
+        std::size_t i = 0;
+        for (std::size_t gezaehlt = 1; i < text_.size() && gezaehlt < position; ++gezaehlt)
+            for (++i; i < text_.size() && istFolgebyte(text_[i]);)
+                ++i;
+        return i;
+    }
+
+    // The character at a position, empty beyond the end of the text.
+    std::string_view operator[](std::size_t position) const {
+        const std::size_t anfang = start(position);
+        if (anfang >= text_.size()) return {};
+        std::size_t ende = anfang + 1;
+        while (ende < text_.size() && istFolgebyte(text_[ende]))
+            ++ende;
+        return text_.substr(anfang, ende - anfang);
+    }
+
+private:
+    std::string_view text_;
+    bool ascii_;
+};
 
 std::size_t zeichenzahl(std::string_view text) {
-    std::size_t anzahl = 0;
-    for (char z : text)
-        anzahl += (static_cast<unsigned char>(z) & 0xC0) != 0x80;
-    return anzahl;
+    return static_cast<std::size_t>(
+        std::count_if(text.begin(), text.end(), [](char z) { return !istFolgebyte(z); }));
 }
 
 std::string_view ohneLeerzeichen(std::string_view text) {
@@ -86,7 +105,7 @@ std::string_view Buchstabe(std::string_view satz, int n) {
 } // namespace
 
 void UTMziv_UTMmil(std::string& Zone, std::string& Rechts, std::string& Hoch) {
-    mitFehlerbehandlung([&] {
+    mitWertpruefung([&] {
         if (zeichenzahl(ohneLeerzeichen(Rechts)) != 7) {
             Meldung("Der Rechtswert muss genau 7-stellig sein!");
             return;
@@ -96,37 +115,41 @@ void UTMziv_UTMmil(std::string& Zone, std::string& Rechts, std::string& Hoch) {
             return;
         }
         const double zoneWert = std::nearbyint(Zahlwert(Zone));
-        pruefe(zoneWert);
+        pruefeWerte(zoneWert);
         if (std::fabs(zoneWert) > 1e9) throw Fehler{}; // a zone number no integer holds
         const long z = static_cast<long>(zoneWert);
 
-        const std::string_view spalte = Buchstabe(Spaltensatz(z), ziffer(zeichen(Rechts, 2)));
+        const Zeichenfolge rechts(Rechts), hoch(Hoch);
+        const std::string_view spalte = Buchstabe(Spaltensatz(z), ziffer(rechts[2]));
         const std::string_view zeile =
-            Buchstabe(Zeilensatz(ziffer(zeichen(Hoch, 1)), z), ziffer(zeichen(Hoch, 2)) + 1);
+            Buchstabe(Zeilensatz(ziffer(hoch[1]), z), ziffer(hoch[2]) + 1);
 
-        std::string text = Zone;
+        std::string text;
+        text.reserve(Zone.size() + 20);
+        text += Zone;
         text += "  ";
         text += spalte;
         text += zeile;
         text += "  ";
         for (std::size_t stelle = 3; stelle <= 7; ++stelle) {
             if (stelle > 3) text += '.';
-            text += zeichen(Rechts, stelle);
-            text += zeichen(Hoch, stelle);
+            text += rechts[stelle];
+            text += hoch[stelle];
         }
         Zone = std::move(text);
     });
 }
 
 void UTMmil_UTMref(std::string& Text) {
-    mitFehlerbehandlung([&] {
+    mitWertpruefung([&] {
         // Missing groups read as zeros.
         const std::string t = Text + ".00.00.00.00.00";
-        std::string ref = t.substr(0, zeichenStart(t, 10));
+        const Zeichenfolge zeichen(t);
+        std::string ref(t, 0, zeichen.start(10));
         for (std::size_t stelle : {10, 13, 16, 19, 22})
-            ref += zeichen(t, stelle);
+            ref += zeichen[stelle];
         for (std::size_t stelle : {11, 14, 17, 20, 23})
-            ref += zeichen(t, stelle);
+            ref += zeichen[stelle];
         Text = std::move(ref);
     });
 }

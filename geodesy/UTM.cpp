@@ -1,4 +1,5 @@
 // UTM forward projection with zone number and latitude band.
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -15,8 +16,8 @@ namespace {
 
 using intern::DEG;
 using intern::Fehler;
-using intern::mitFehlerbehandlung;
-using intern::pruefe;
+using intern::mitWertpruefung;
+using intern::pruefeWerte;
 
 // X stands twice: the band 72 to 84 degrees is 12 degrees high.
 constexpr const char* Bandbuchstaben = "CDEFGHJKLMNPQRSTUVWXX";
@@ -33,11 +34,11 @@ struct Zone {
 
 // The special zones of the bands V and X; any other band keeps the
 // standard zone.
-Zone Sonderzone(const std::string& band, double lambda, Zone standard) {
-    if (band == "V") {
+Zone Sonderzone(char band, double lambda, Zone standard) {
+    if (band == 'V') {
         if (lambda >= 0 && lambda <= 3) return {"31", 31};
         if (lambda > 3 && lambda < 12) return {"32", 32};
-    } else if (band == "X") {
+    } else if (band == 'X') {
         if (lambda >= 0 && lambda <= 9) return {"31", 31};
         if (lambda > 9 && lambda <= 21) return {"33", 33};
         if (lambda > 21 && lambda <= 33) return {"35", 35};
@@ -50,32 +51,45 @@ std::string letzteZeichen(const std::string& text, std::size_t anzahl) {
     return text.size() <= anzahl ? text : text.substr(text.size() - anzahl);
 }
 
+// Band letter of a latitude, '\0' outside -80 to 84 degrees. The decision
+// works on the single-precision value, as it always has: 84.0000001 is
+// still band X.
+char Bandbuchstabe(double breite) {
+    const float b = static_cast<float>(breite);
+    if (b < -80 || b > 84) return '\0';
+    const int index = b < 0 ? static_cast<int>(std::floor(b / 8)) + 10
+                            : std::max(static_cast<int>(std::ceil(b / 8)), 1) + 9;
+    return Bandbuchstaben[index];
+}
+
+// Standard zone number of a longitude, 0 beyond 180 degrees east or west.
+// Single precision as well: 6.0000001 rounds to 6 and stays in zone 31.
+int Zonenzahl(double laenge) {
+    const float L = static_cast<float>(laenge);
+    if (std::fabs(L) > 180) return 0;
+    if (L < 0) return 31 + static_cast<int>(std::floor(L / 6.0f));
+    if (L > 0) return 30 + static_cast<int>(std::ceil(L / 6.0f));
+    return 31;
+}
+
+std::string zweiZiffern(int zahl) {
+    return {static_cast<char>('0' + zahl / 10), static_cast<char>('0' + zahl % 10)};
+}
+
 } // namespace
 
 std::string Breitenband(const std::string& Breite) {
-    // The band decision works on the single-precision value, as it always
-    // has: 84.0000001 is still band X.
-    const float b = static_cast<float>(Zahlwert(Breite));
-    if (b < -80 || b > 84) return {};
-    const int index = b < 0 ? static_cast<int>(std::floor(b / 8)) + 10
-                            : std::max(static_cast<int>(std::ceil(b / 8)), 1) + 9;
-    return std::string(1, Bandbuchstaben[index]);
+    const char band = Bandbuchstabe(Zahlwert(Breite));
+    return band != '\0' ? std::string(1, band) : std::string();
 }
 
 std::string Zonennummer(const std::string& Laenge) {
-    // Single precision as well: 6.0000001 rounds to 6 and stays in zone 31.
-    const float L = static_cast<float>(Zahlwert(Laenge));
-    if (std::fabs(L) > 180) return {};
-    int z = 31;
-    if (L < 0)
-        z = 31 + static_cast<int>(std::floor(L / 6.0f));
-    else if (L > 0)
-        z = 30 + static_cast<int>(std::ceil(L / 6.0f));
-    return std::string{static_cast<char>('0' + z / 10), static_cast<char>('0' + z % 10)};
+    const int zone = Zonenzahl(Zahlwert(Laenge));
+    return zone != 0 ? zweiZiffern(zone) : std::string();
 }
 
 void G_UTMziv(std::string& Laenge, std::string& Breite, std::string& Ellipsoid) {
-    mitFehlerbehandlung([&] {
+    mitWertpruefung([&] {
         // "WGS" is the only code the system passes; any other one is treated
         // as a fault, so no text changes and the common message shows.
         if (Ellipsoid != "WGS") throw Fehler{};
@@ -83,13 +97,18 @@ void G_UTMziv(std::string& Laenge, std::string& Breite, std::string& Ellipsoid) 
         const double c = intern::GRS80.c;
         const double phiGrad = Zahlwert(Breite);
         const double lambdaGrad = Zahlwert(Laenge);
-        pruefe(phiGrad, lambdaGrad);
+        pruefeWerte(phiGrad, lambdaGrad);
 
-        const std::string band = Breitenband(Breite);
-        const std::string zoneText = Zonennummer(Laenge);
-        const Zone zone =
-            Sonderzone(band, lambdaGrad, {zoneText, zoneText.empty() ? 0 : std::stoi(zoneText)});
-        Ellipsoid = letzteZeichen("000" + zone.text + band, 3);
+        // The same decisions as Breitenband and Zonennummer, on the values
+        // already read.
+        const char band = Bandbuchstabe(phiGrad);
+        const int standardzone = Zonenzahl(lambdaGrad);
+        const Zone zone = Sonderzone(
+            band, lambdaGrad,
+            {standardzone != 0 ? zweiZiffern(standardzone) : std::string(), standardzone});
+        std::string bezeichnung = "000" + zone.text;
+        if (band != '\0') bezeichnung += band;
+        Ellipsoid = letzteZeichen(bezeichnung, 3);
 
         const double L0 = (zone.nummer - 30) * 6 - 3;
         const double phi = phiGrad * DEG;
@@ -118,13 +137,14 @@ void G_UTMziv(std::string& Laenge, std::string& Breite, std::string& Ellipsoid) 
         const double y = N * cosPhi * l + N * cos3 * (1 - t2 + eta2) * l3 / 6 +
                          N * cos5 * (5 - 18 * t2 + t4) * l5 / 120;
         double rechts = y * k0 + Falschrechts;
+        pruefeWerte(hoch, rechts); // before the clamps can hide an overflow
 
-        if (band == "V" && lambdaGrad >= 0 && lambdaGrad <= 3 && rechts > Falschrechts)
+        if (band == 'V' && lambdaGrad >= 0 && lambdaGrad <= 3 && rechts > Falschrechts)
             rechts = Falschrechts;
         if (hoch > GroessterHochwert) hoch = GroessterHochwert;
         const double rechtsGerundet = Runden(rechts, 0);
         const double hochGerundet = Runden(hoch, 0);
-        pruefe(rechtsGerundet, hochGerundet);
+        pruefeWerte(rechtsGerundet, hochGerundet);
         // Whole numbers: the regional text carries no separator here.
         Laenge = "0" + Regionalzahltext(rechtsGerundet);
         Breite = letzteZeichen("00000000" + Regionalzahltext(hochGerundet), 7);

@@ -10,8 +10,8 @@ namespace modKartovex {
 
 namespace {
 
-using intern::mitFehlerbehandlung;
-using intern::pruefe;
+using intern::mitWertpruefung;
+using intern::pruefeWerte;
 
 void kommaZuPunkt(std::string& text) {
     std::replace(text.begin(), text.end(), ',', '.');
@@ -37,28 +37,28 @@ std::string gradText(double grad, const std::string& vorzeichen) {
 } // namespace
 
 void GMS_G(std::string& Grad, std::string& Minuten, std::string& Sekunden) {
-    mitFehlerbehandlung([&] {
+    mitWertpruefung([&] {
         const double m = Zahlwert(Minuten);
         const double s = Zahlwert(Sekunden);
         const double g = Zahlwert(Grad);
         const double v = (g + m / 60) + s / 3600;
-        pruefe(v);
+        pruefeWerte(v);
         Grad = Zahltext(v);
     });
 }
 
 void GM_G(std::string& Grad, std::string& Minuten) {
-    mitFehlerbehandlung([&] {
+    mitWertpruefung([&] {
         kommaZuPunkt(Minuten);
         const double v = Zahlwert(Grad) + Zahlwert(Minuten) / 60;
-        pruefe(v);
+        pruefeWerte(v);
         Grad = Zahltext(v);
         Minuten.clear();
     });
 }
 
 void G_GMS(std::string& Dezimal, std::string& GradAus, std::string& MinAus, std::string& SekAus) {
-    mitFehlerbehandlung([&] {
+    mitWertpruefung([&] {
         kommaZuPunkt(Dezimal);
         const double wert = Zahlwert(Dezimal);
         const std::string vorzeichen = wert < 0 ? "-" : "";
@@ -75,7 +75,7 @@ void G_GMS(std::string& Dezimal, std::string& GradAus, std::string& MinAus, std:
             m = 0;
             d = d + 1;
         }
-        pruefe(d, m, s);
+        pruefeWerte(d, m, s);
         GradAus = gradText(d, vorzeichen);
         MinAus = zweistellig(m);
         SekAus = ohneLeerzeichen(Zahltext(s));
@@ -85,7 +85,7 @@ void G_GMS(std::string& Dezimal, std::string& GradAus, std::string& MinAus, std:
 }
 
 void G_GM(std::string& Dezimal, std::string& GradAus, std::string& MinAus, std::string& /*Frei*/) {
-    mitFehlerbehandlung([&] {
+    mitWertpruefung([&] {
         kommaZuPunkt(Dezimal);
         const double wert = Zahlwert(Dezimal);
         const std::string vorzeichen = wert < 0 ? "-" : "";
@@ -98,7 +98,7 @@ void G_GM(std::string& Dezimal, std::string& GradAus, std::string& MinAus, std::
             mR = 0;
             d = d + 1;
         }
-        pruefe(d, mR);
+        pruefeWerte(d, mR);
         GradAus = gradText(d, vorzeichen);
         MinAus = zweistellig(mR);
         if (mR == 0) MinAus = "0.000000";

@@ -8,6 +8,7 @@
 #include <charconv>
 #include <cmath>
 #include <string>
+#include <string_view>
 
 #include "modKartovex.h"
 
@@ -26,8 +27,8 @@ bool istZiffer(char z) {
 // sign, digits with at most one '.', and the exponent as a number.
 struct Zahlteile {
     bool negativ = false;
-    std::string mantisse; // digits and at most one '.'
-    int ziffern = 0;      // digits in the mantisse
+    std::string_view mantisse; // digits and at most one '.'
+    int ziffern = 0;           // digits in the mantisse
     long exponent = 0;
 };
 
@@ -35,8 +36,17 @@ struct Zahlteile {
 // the counting in range for absurdly long texts.
 constexpr long Exponentgrenze = 1'000'000;
 
-Zahlteile zerlege(const std::string& text) {
+// The cleaned digits are collected in one reused buffer, so that reading a
+// number allocates nothing once the buffer has grown (the module runs on the
+// user-interface thread; thread_local keeps other threads apart).
+std::string& Zahlpuffer() {
+    thread_local std::string puffer;
+    return puffer;
+}
+
+Zahlteile zerlege(const std::string& text, std::string& puffer) {
     Zahlteile teile;
+    puffer.clear();
     std::size_t i = 0;
     const std::size_t n = text.size();
     auto ueberspringe = [&] {
@@ -51,15 +61,16 @@ Zahlteile zerlege(const std::string& text) {
     bool punkt = false;
     for (ueberspringe(); i < n; ++i, ueberspringe()) {
         if (istZiffer(text[i])) {
-            teile.mantisse += text[i];
+            puffer += text[i];
             ++teile.ziffern;
         } else if (text[i] == '.' && !punkt) {
-            teile.mantisse += '.';
+            puffer += '.';
             punkt = true;
         } else {
             break;
         }
     }
+    teile.mantisse = puffer;
     if (teile.ziffern == 0 || i >= n || (text[i] != 'E' && text[i] != 'e')) return teile;
     // Only 'E' or 'e' start an exponent; without digits after it the
     // exponent part is not part of the number ("1E" is 1).
@@ -79,14 +90,14 @@ Zahlteile zerlege(const std::string& text) {
 
 // Decimal order of the leading significant digit of a mantisse ("123.4" is
 // 3, ".05" is -1), used to tell overflow from underflow.
-long ordnung(const std::string& mantisse) {
+long ordnung(std::string_view mantisse) {
     const auto punkt = mantisse.find('.');
-    const std::string ganz = mantisse.substr(0, punkt);
+    const std::string_view ganz = mantisse.substr(0, punkt);
     const auto erste = ganz.find_first_not_of('0');
-    if (erste != std::string::npos) return static_cast<long>(ganz.size() - erste);
-    if (punkt == std::string::npos) return 0;
+    if (erste != std::string_view::npos) return static_cast<long>(ganz.size() - erste);
+    if (punkt == std::string_view::npos) return 0;
     const auto bruch = mantisse.find_first_not_of('0', punkt + 1);
-    return bruch == std::string::npos ? 0 : -static_cast<long>(bruch - punkt - 1);
+    return bruch == std::string_view::npos ? 0 : -static_cast<long>(bruch - punkt - 1);
 }
 
 // The value rounded to 15 significant digits: the digits without trailing
@@ -98,6 +109,21 @@ struct Dezimalform {
     int exponent = 0;
 };
 
+constexpr int Stellen = 15;
+
+// Digits and exponent of a to_chars text in scientific form (d.ddde±xx).
+int zerlegeWissenschaftlich(const char* anfang, const char* ende, std::array<char, 20>& ziffern,
+                            int& exponent) {
+    int anzahl = 0;
+    const char* p = anfang;
+    for (; p < ende && *p != 'e'; ++p)
+        if (*p != '.') ziffern[static_cast<std::size_t>(anzahl++)] = *p;
+    ++p; // 'e'
+    if (p < ende && *p == '+') ++p;
+    std::from_chars(p, ende, exponent);
+    return anzahl;
+}
+
 Dezimalform dezimalform(double wert) {
     Dezimalform form;
     form.negativ = std::signbit(wert) && wert != 0;
@@ -106,19 +132,46 @@ Dezimalform dezimalform(double wert) {
         form.anzahl = 1;
         return form;
     }
-    std::array<char, 32> puffer{};
-    const auto ende = std::to_chars(puffer.data(), puffer.data() + puffer.size(), std::fabs(wert),
-                                    std::chars_format::scientific, 14)
-                          .ptr;
-    // Shape: d.ddddddddddddddde±xx
-    const char* p = puffer.data();
-    form.ziffern[0] = p[0];
-    for (int k = 1; k < 15; ++k)
-        form.ziffern[k] = p[k + 1];
-    form.anzahl = 15;
-    while (form.anzahl > 1 && form.ziffern[form.anzahl - 1] == '0')
-        --form.anzahl;
-    std::from_chars(p + 17 + (p[17] == '+' ? 1 : 0), ende, form.exponent);
+    // The shortest round-trip digits are fast to get. With at most 15 of them
+    // they are the value rounded to 15 digits; with 16 or 17 they are rounded
+    // here, half up, which gives the same as rounding the exact binary value
+    // except when the dropped part is exactly one half: then the exact
+    // (slower) conversion decides.
+    std::array<char, 40> text{};
+    std::array<char, 20> ziffern{};
+    int exponent = 0;
+    const double betrag = std::fabs(wert);
+    auto ende =
+        std::to_chars(text.data(), text.data() + text.size(), betrag, std::chars_format::scientific)
+            .ptr;
+    int anzahl = zerlegeWissenschaftlich(text.data(), ende, ziffern, exponent);
+    if (anzahl > Stellen) {
+        if (anzahl == Stellen + 1 && ziffern[Stellen] == '5') {
+            ende = std::to_chars(text.data(), text.data() + text.size(), betrag,
+                                 std::chars_format::scientific, Stellen - 1)
+                       .ptr;
+            anzahl = zerlegeWissenschaftlich(text.data(), ende, ziffern, exponent);
+        } else {
+            const bool aufrunden = ziffern[Stellen] >= '5';
+            anzahl = Stellen;
+            if (aufrunden) {
+                int k = Stellen - 1;
+                for (; k >= 0 && ziffern[static_cast<std::size_t>(k)] == '9'; --k)
+                    ziffern[static_cast<std::size_t>(k)] = '0';
+                if (k >= 0) {
+                    ++ziffern[static_cast<std::size_t>(k)];
+                } else {
+                    ziffern[0] = '1';
+                    ++exponent;
+                }
+            }
+        }
+    }
+    while (anzahl > 1 && ziffern[static_cast<std::size_t>(anzahl - 1)] == '0')
+        --anzahl;
+    std::copy_n(ziffern.begin(), anzahl, form.ziffern.begin());
+    form.anzahl = anzahl;
+    form.exponent = exponent;
     return form;
 }
 
@@ -128,61 +181,114 @@ Dezimalform dezimalform(double wert) {
 constexpr int kleinsterExponent = -5;
 constexpr int groessterExponent = 14;
 
-std::string zahlform(double wert, bool nullVorPunkt, char trenner) {
+// A fault a strict runtime raises, done as real arithmetic so that it shows
+// in the floating-point status like any other.
+void loeseAus(int flag) {
+    volatile double gross = 1e308, null = 0.0;
+    if (flag == FE_OVERFLOW)
+        gross = gross * 10;
+    else
+        null = null / null;
+}
+
+// The two number texts. Zahltext form: a blank in front of values >= 0 and
+// no "0" before the point; regional form: neither.
+std::string zahlform(double wert, bool zahltextForm, char trenner) {
     if (!std::isfinite(wert)) {
         // A value that is no number never becomes a text: the fault stays
         // raised for the routine's handler, the text is empty.
-        std::feraiseexcept(std::isnan(wert) ? FE_INVALID : FE_OVERFLOW);
+        loeseAus(std::isnan(wert) ? FE_INVALID : FE_OVERFLOW);
         return {};
     }
+    std::array<char, 48> puffer;
+    char* p = puffer.data();
+    const bool negativ = std::signbit(wert) && wert != 0;
+    if (negativ)
+        *p++ = '-';
+    else if (zahltextForm)
+        *p++ = ' ';
+    // Whole numbers below 10^15 have at most 15 digits: written as they are.
+    if (std::fabs(wert) < 1e15 && std::trunc(wert) == wert) {
+        const auto ganz = static_cast<long long>(std::fabs(wert));
+        p = std::to_chars(p, puffer.data() + puffer.size(), ganz).ptr;
+        return std::string(puffer.data(), p);
+    }
     const Dezimalform form = dezimalform(wert);
-    std::string text;
-    if (form.negativ) text += '-';
     const char* z = form.ziffern.data();
     const int anzahl = form.anzahl;
     const int exponent = form.exponent;
     if (exponent < kleinsterExponent || exponent > groessterExponent) {
-        text += z[0];
+        *p++ = z[0];
         if (anzahl > 1) {
-            text += trenner;
-            text.append(z + 1, z + anzahl);
+            *p++ = trenner;
+            p = std::copy(z + 1, z + anzahl, p);
         }
-        text += exponent < 0 ? "E-" : "E+";
+        *p++ = 'E';
+        *p++ = exponent < 0 ? '-' : '+';
         const int betrag = std::abs(exponent);
-        if (betrag < 10) text += '0';
-        text += std::to_string(betrag);
+        if (betrag < 10) *p++ = '0';
+        p = std::to_chars(p, puffer.data() + puffer.size(), betrag).ptr;
     } else if (exponent < 0) {
-        if (nullVorPunkt) text += '0';
-        text += trenner;
-        text.append(static_cast<std::size_t>(-exponent - 1), '0');
-        text.append(z, z + anzahl);
+        if (!zahltextForm) *p++ = '0';
+        *p++ = trenner;
+        p = std::fill_n(p, -exponent - 1, '0');
+        p = std::copy(z, z + anzahl, p);
     } else if (anzahl <= exponent + 1) {
-        text.append(z, z + anzahl);
-        text.append(static_cast<std::size_t>(exponent + 1 - anzahl), '0');
+        p = std::copy(z, z + anzahl, p);
+        p = std::fill_n(p, exponent + 1 - anzahl, '0');
     } else {
-        text.append(z, z + exponent + 1);
-        text += trenner;
-        text.append(z + exponent + 1, z + anzahl);
+        p = std::copy(z, z + exponent + 1, p);
+        *p++ = trenner;
+        p = std::copy(z + exponent + 1, z + anzahl, p);
     }
-    return text;
+    return std::string(puffer.data(), p);
+}
+
+// The common case: blanks in front, then a plain decimal number with
+// optional '-' that runs to the end of the text. Returns false for anything
+// else, which the general reading then handles.
+bool schnellGelesen(const std::string& text, double& wert) {
+    const char* p = text.data();
+    const char* const ende = p + text.size();
+    while (p < ende && *p == ' ')
+        ++p;
+    const char* const anfang = p;
+    if (p < ende && *p == '-') ++p;
+    bool punkt = false, ziffer = false;
+    for (; p < ende; ++p) {
+        if (istZiffer(*p))
+            ziffer = true;
+        else if (*p == '.' && !punkt)
+            punkt = true;
+        else
+            return false;
+    }
+    return ziffer && std::from_chars(anfang, ende, wert).ec == std::errc{};
 }
 
 } // namespace
 
 double Zahlwert(const std::string& text) {
-    const Zahlteile teile = zerlege(text);
+    double schnell = 0.0;
+    if (schnellGelesen(text, schnell)) return schnell;
+    std::string& zahl = Zahlpuffer();
+    const Zahlteile teile = zerlege(text, zahl);
     if (teile.ziffern == 0) return 0.0;
-    std::string zahl = teile.mantisse;
-    zahl += 'e';
-    zahl += std::to_string(teile.exponent);
+    const long ordnungDerMantisse = teile.exponent != 0 ? ordnung(teile.mantisse) : 0;
+    if (teile.exponent != 0) {
+        std::array<char, 24> exponent{'e'};
+        const auto ende =
+            std::to_chars(exponent.data() + 1, exponent.data() + exponent.size(), teile.exponent)
+                .ptr;
+        zahl.append(exponent.data(), ende);
+    }
     double wert = 0.0;
-    const auto [ende, fehler] = std::from_chars(zahl.data(), zahl.data() + zahl.size(), wert);
-    (void)ende;
-    if (fehler == std::errc::result_out_of_range) {
-        if (ordnung(teile.mantisse) + teile.exponent > 0) {
+    const auto ergebnis = std::from_chars(zahl.data(), zahl.data() + zahl.size(), wert);
+    if (ergebnis.ec == std::errc::result_out_of_range) {
+        if ((teile.exponent != 0 ? ordnungDerMantisse : ordnung(zahl)) + teile.exponent > 0) {
             // Too large for a double: raise the overflow a strict runtime
             // raises, so the handler of the calling routine reports it.
-            std::feraiseexcept(FE_OVERFLOW);
+            loeseAus(FE_OVERFLOW);
             wert = HUGE_VAL;
         } else {
             wert = 0.0; // underflow is no fault: the value is 0
@@ -192,13 +298,11 @@ double Zahlwert(const std::string& text) {
 }
 
 std::string Zahltext(double wert) {
-    std::string text = zahlform(wert, false, '.');
-    if (!text.empty() && text[0] != '-') text.insert(text.begin(), ' ');
-    return text;
+    return zahlform(wert, true, '.');
 }
 
 std::string Regionalzahltext(double wert) {
-    return zahlform(wert, true, Dezimaltrenner());
+    return zahlform(wert, false, Dezimaltrenner());
 }
 
 double Runden(double x, int16_t n) {
@@ -212,7 +316,7 @@ double Runden(double x, int16_t n) {
 std::string Dezimaltext(const std::string& t, int16_t n) {
     const double wert = Zahlwert(t);
     if (!std::isfinite(wert)) {
-        std::feraiseexcept(FE_OVERFLOW);
+        loeseAus(FE_OVERFLOW);
         return {};
     }
     // Round the 15-digit decimal form to n decimals, halves away from zero.

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cfenv>
+#include <charconv>
 #include <cmath>
 #include <limits>
 #include <random>
@@ -93,6 +94,13 @@ TEST(Zahltext, ZahlwertReadsItBackTo15Digits) {
         const double wert = mantisse(zufall) * std::pow(10.0, exponent(zufall));
         const double zurueck = Zahlwert(Zahltext(wert));
         EXPECT_EQ(Zahltext(zurueck), Zahltext(wert));
+        // The same 15 digits as the exact conversion of the binary value.
+        char exakt[40];
+        const auto ende =
+            std::to_chars(exakt, exakt + sizeof exakt, wert, std::chars_format::scientific, 14).ptr;
+        double erwartet = 0;
+        std::from_chars(exakt, ende, erwartet);
+        EXPECT_EQ(zurueck, erwartet) << Zahltext(wert);
         EXPECT_NEAR(zurueck, wert, std::fabs(wert) * 1e-14) << Zahltext(wert);
     }
 }
