@@ -72,6 +72,18 @@ int main(int argc, char* argv[]) {
         Foto(b, QString(f.name) + "_leer");
         Klick(b, f.beispiel);
         Foto(b, QString(f.name) + "_Beispiel");
+        if (QString(f.knopf) == "comUTMzivilEIN") {
+            // Leaving the zone field shows the extreme values beside the value fields.
+            QTest::keyClick(b.findChild<QWidget*>("texZone"), Qt::Key_Return);
+            Foto(b, QString(f.name) + "_Grenzen");
+        }
+        // Once "Berechnung" has its handler, the example point fills the output window.
+        Klick(b, "comRechnen");
+        if (auto* a = kartovex::AusgabeFallsDa(); a && a->isVisible()) {
+            (void)QTest::qWaitForWindowExposed(a);
+            Foto(*a, QString("4_foAusgabe_nach_") + f.beispiel);
+            a->verwerfe();
+        }
     }
 
     // The calculation window enlarged, as a user reaches the example buttons.
@@ -82,7 +94,7 @@ int main(int argc, char* argv[]) {
     auto& a = kartovex::Ausgabe();
     a.show();
     (void)QTest::qWaitForWindowExposed(&a);
-    Foto(a, "4_foAusgabe");
+    Foto(a, "4_foAusgabe_leer");
     kartovex::Programmende();
     return 0;
 }
