@@ -57,7 +57,10 @@ std::pair<double, double> InverseReihen(double hochwert, double y, double L0) {
 } // namespace
 
 void GK_G(std::string& Hoch, std::string& Rechts, std::string& Streifen) {
-    mitFehlerbehandlung([&] {
+    // Every fault of the computation (a number text beyond a double, an
+    // overflow in the powers of y) ends as inf or NaN in the results, so
+    // checking the results is enough; the texts change only after the check.
+    mitWertpruefung([&] {
         // The strip number is the first digit of the Rechtswert.
         const double k = Zahlwert(Rechts.substr(0, 1));
         const double y = (Zahlwert(Rechts) - 500000) - k * 1000000;
@@ -77,12 +80,9 @@ void GK_G(std::string& Hoch, std::string& Rechts, std::string& Streifen) {
         }
 
         const auto [breite, laenge] = InverseReihen(Zahlwert(Hoch), y, L0);
-        pruefe(y, breite, laenge);
-        std::string hochNeu = Zahltext(breite);
-        std::string rechtsNeu = Zahltext(laenge);
-        pruefe();
-        Hoch = std::move(hochNeu);
-        Rechts = std::move(rechtsNeu);
+        pruefeWerte(breite, laenge);
+        Hoch = Zahltext(breite);
+        Rechts = Zahltext(laenge);
     });
 }
 

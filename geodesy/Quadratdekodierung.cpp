@@ -175,8 +175,9 @@ void UTMmil_UTMziv(std::string& Zone, std::string& Quadrat, std::string& G10km, 
     }
     const std::string_view band = Letztes(z);
     // Zone parity from the units digit; anything that is not a digit counts 0.
-    const std::string einer(Zeichen(z, 1));
-    const bool geradeZone = static_cast<int>(Zahlwert(einer)) % 2 == 0;
+    const std::string_view einer = Zeichen(z, 1);
+    const bool geradeZone =
+        einer.size() != 1 || einer[0] < '0' || einer[0] > '9' || (einer[0] - '0') % 2 == 0;
 
     const std::string_view zeile = Letztes(Quadrat);
     const std::string_view zeilen = geradeZone ? ZeilenGeradeZone : ZeilenUngeradeZone;

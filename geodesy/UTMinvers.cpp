@@ -3,7 +3,6 @@
 #include <cmath>
 #include <string>
 #include <string_view>
-#include <utility>
 
 #include "Ellipsoide.h"
 #include "Fehlerbehandlung.h"
@@ -71,7 +70,10 @@ Geographisch InverseReihen(double R, double H, double zoneNummer, bool nord, dou
 } // namespace
 
 void UTMziv_G(std::string& Rechts, std::string& Hoch, std::string& Zone, std::string& Ellipsoid) {
-    mitFehlerbehandlung([&] {
+    // Every fault of this computation (a number text beyond a double, a
+    // division by zero, an overflow) ends as inf or NaN in the results, so
+    // checking the results is enough; the texts change only after the check.
+    mitWertpruefung([&] {
         // Any other ellipsoid code leaves every constant 0, which ends in a
         // division by zero below and so in the common message.
         const bool wgs = Ellipsoid == "WGS";
@@ -92,17 +94,11 @@ void UTMziv_G(std::string& Rechts, std::string& Hoch, std::string& Zone, std::st
         const Geographisch g = InverseReihen(R, H, zoneNummer, NordHalbkugel, c, k0, reihen);
         const double breiteGerundet = Runden(g.breite, 6);
         const double laengeGerundet = Runden(g.laenge, 6);
-        pruefe(g.breite, g.laenge, breiteGerundet, laengeGerundet);
-
-        std::string hochNeu = Punkttext(breiteGerundet);
-        std::string rechtsNeu = Punkttext(laengeGerundet);
-        std::string zoneNeu = Punkttext(g.laenge);
-        std::string ellipsoidNeu = Punkttext(g.breite);
-        pruefe();
-        Hoch = std::move(hochNeu);
-        Rechts = std::move(rechtsNeu);
-        Zone = std::move(zoneNeu);
-        Ellipsoid = std::move(ellipsoidNeu);
+        pruefeWerte(g.breite, g.laenge, breiteGerundet, laengeGerundet);
+        Hoch = Punkttext(breiteGerundet);
+        Rechts = Punkttext(laengeGerundet);
+        Zone = Punkttext(g.laenge);
+        Ellipsoid = Punkttext(g.breite);
     });
 }
 
