@@ -56,7 +56,8 @@ void G_GK(std::string& Breite, std::string& Laenge, std::string& Streifen) {
         pruefeWerte(phiGrad, lambdaGrad);
         const double phi = phiGrad * DEG;
 
-        const double eta = std::cos(phi) * intern::Bessel.e1;
+        const double cosPhi = std::cos(phi);
+        const double eta = cosPhi * intern::Bessel.e1;
         const double eta2 = eta * eta;
         const double t = std::tan(phi);
         const double t2 = t * t;
@@ -70,7 +71,6 @@ void G_GK(std::string& Breite, std::string& Laenge, std::string& Streifen) {
         const double G = r.E0 * phiGrad + r.E2 * std::sin(2 * phi) + r.E4 * std::sin(4 * phi) +
                          r.E6 * std::sin(6 * phi);
 
-        const double cosPhi = std::cos(phi);
         const double cos2 = cosPhi * cosPhi;
         const double cos3 = cos2 * cosPhi;
         const double cos4 = cos2 * cos2;

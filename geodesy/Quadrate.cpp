@@ -1,6 +1,7 @@
 // The 100 km square letters: civil UTM to the military notation, and the
 // military notation to UTMREF.
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <string>
 #include <string_view>
@@ -49,6 +50,8 @@ public:
             ++ende;
         return text_.substr(anfang, ende - anfang);
     }
+
+    bool ascii() const { return ascii_; }
 
 private:
     std::string_view text_;
@@ -124,31 +127,54 @@ void UTMziv_UTMmil(std::string& Zone, std::string& Rechts, std::string& Hoch) {
         const std::string_view zeile =
             Buchstabe(Zeilensatz(ziffer(hoch[1]), z), ziffer(hoch[2]) + 1);
 
-        std::string text;
-        text.reserve(Zone.size() + 20);
-        text += Zone;
-        text += "  ";
-        text += spalte;
-        text += zeile;
-        text += "  ";
+        // Nothing can fail from here: the text grows in place.
+        Zone.reserve(Zone.size() + 20);
+        Zone += "  ";
+        Zone += spalte;
+        Zone += zeile;
+        Zone += "  ";
         for (std::size_t stelle = 3; stelle <= 7; ++stelle) {
-            if (stelle > 3) text += '.';
-            text += rechts[stelle];
-            text += hoch[stelle];
+            if (stelle > 3) Zone += '.';
+            Zone += rechts[stelle];
+            Zone += hoch[stelle];
         }
-        Zone = std::move(text);
     });
 }
 
 void UTMmil_UTMref(std::string& Text) {
     mitWertpruefung([&] {
         // Missing groups read as zeros.
-        const std::string t = Text + ".00.00.00.00.00";
+        // Missing groups read as zeros.
+        constexpr std::string_view Nullgruppen = ".00.00.00.00.00";
+        constexpr std::size_t Ostziffern[] = {10, 13, 16, 19, 22};
+        constexpr std::size_t Nordziffern[] = {11, 14, 17, 20, 23};
+        const Zeichenfolge text(Text);
+        if (text.ascii()) {
+            // Every position is a byte: pick them from the text or the zeros.
+            auto zeichen = [&](std::size_t stelle) -> std::string_view {
+                if (stelle <= Text.size()) return std::string_view(Text).substr(stelle - 1, 1);
+                const std::size_t rest = stelle - Text.size();
+                return rest <= Nullgruppen.size() ? Nullgruppen.substr(rest - 1, 1)
+                                                  : std::string_view{};
+            };
+            std::array<char, 24> ref{};
+            std::size_t n = 0;
+            for (std::size_t stelle = 1; stelle <= 9; ++stelle)
+                for (char z : zeichen(stelle))
+                    ref[n++] = z;
+            for (const auto* stellen : {Ostziffern, Nordziffern})
+                for (std::size_t i = 0; i < 5; ++i)
+                    for (char z : zeichen(stellen[i]))
+                        ref[n++] = z;
+            Text.assign(ref.data(), n);
+            return;
+        }
+        const std::string t = Text + std::string(Nullgruppen);
         const Zeichenfolge zeichen(t);
         std::string ref(t, 0, zeichen.start(10));
-        for (std::size_t stelle : {10, 13, 16, 19, 22})
+        for (std::size_t stelle : Ostziffern)
             ref += zeichen[stelle];
-        for (std::size_t stelle : {11, 14, 17, 20, 23})
+        for (std::size_t stelle : Nordziffern)
             ref += zeichen[stelle];
         Text = std::move(ref);
     });

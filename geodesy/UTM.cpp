@@ -146,8 +146,17 @@ void G_UTMziv(std::string& Laenge, std::string& Breite, std::string& Ellipsoid) 
         const double hochGerundet = Runden(hoch, 0);
         pruefeWerte(rechtsGerundet, hochGerundet);
         // Whole numbers: the regional text carries no separator here.
-        Laenge = "0" + Regionalzahltext(rechtsGerundet);
-        Breite = letzteZeichen("00000000" + Regionalzahltext(hochGerundet), 7);
+        const std::string rechtsText = Regionalzahltext(rechtsGerundet);
+        const std::string hochText = Regionalzahltext(hochGerundet);
+        Laenge.assign(1, '0');
+        Laenge += rechtsText;
+        // The last seven characters of "00000000" followed by the text.
+        if (hochText.size() >= 7) {
+            Breite.assign(hochText, hochText.size() - 7, 7);
+        } else {
+            Breite.assign(7 - hochText.size(), '0');
+            Breite += hochText;
+        }
     });
 }
 

@@ -7,6 +7,8 @@
 #include <cfenv>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <limits>
 #include <string>
 #include <string_view>
 
@@ -124,6 +126,48 @@ int zerlegeWissenschaftlich(const char* anfang, const char* ende, std::array<cha
     return anzahl;
 }
 
+// Powers of ten, exact in a 64-bit mantissa up to 10^27.
+constexpr std::array<long double, 20> Zehnerpotenzen = {
+    1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1e5L,  1e6L,  1e7L,  1e8L,  1e9L,
+    1e10L, 1e11L, 1e12L, 1e13L, 1e14L, 1e15L, 1e16L, 1e17L, 1e18L, 1e19L};
+
+// The 15 digits of magnitudes from 10^-5 to below 10^15 with one scaling in
+// extended precision: the product carries an error below 10^-4 of the last
+// digit, so the rounding is certain unless the dropped part lies within
+// 10^-3 of one half; then (and where long double is no wider than double)
+// this gives up and the exact conversion decides.
+bool schnelleDezimalform(double betrag, std::array<char, 20>& ziffern, int& exponent) {
+    if constexpr (std::numeric_limits<long double>::digits < 64) {
+        return false;
+    } else {
+        if (!(betrag >= 1e-5 && betrag < 1e15)) return false;
+        // The decimal exponent from the binary one: right or one too small.
+        constexpr double Log10Von2 = 0.30102999566398120;
+        int e = static_cast<int>(std::floor(std::ilogb(betrag) * Log10Von2));
+        e = std::clamp(e, -5, 14);
+        long double m = betrag * Zehnerpotenzen[static_cast<std::size_t>(14 - e)];
+        if (m < 1e14L && e > -5) {
+            --e;
+            m = betrag * Zehnerpotenzen[static_cast<std::size_t>(14 - e)];
+        } else if (m >= 1e15L && e < 14) {
+            ++e;
+            m = betrag * Zehnerpotenzen[static_cast<std::size_t>(14 - e)];
+        }
+        if (m < 1e14L || m >= 1e15L) return false;
+        const long double ganz = std::floor(m);
+        const long double rest = m - ganz;
+        if (std::fabs(rest - 0.5L) < 1e-3L) return false;
+        auto zahl = static_cast<unsigned long long>(ganz) + (rest > 0.5L ? 1 : 0);
+        if (zahl == 1'000'000'000'000'000ULL) {
+            zahl /= 10;
+            ++e;
+        }
+        std::to_chars(ziffern.data(), ziffern.data() + ziffern.size(), zahl);
+        exponent = e;
+        return true;
+    }
+}
+
 Dezimalform dezimalform(double wert) {
     Dezimalform form;
     form.negativ = std::signbit(wert) && wert != 0;
@@ -131,6 +175,19 @@ Dezimalform dezimalform(double wert) {
         form.ziffern[0] = '0';
         form.anzahl = 1;
         return form;
+    }
+    {
+        std::array<char, 20> ziffern{};
+        int exponent = 0;
+        if (schnelleDezimalform(std::fabs(wert), ziffern, exponent)) {
+            int anzahl = Stellen;
+            while (anzahl > 1 && ziffern[static_cast<std::size_t>(anzahl - 1)] == '0')
+                --anzahl;
+            std::copy_n(ziffern.begin(), anzahl, form.ziffern.begin());
+            form.anzahl = anzahl;
+            form.exponent = exponent;
+            return form;
+        }
     }
     // The shortest round-trip digits are fast to get. With at most 15 of them
     // they are the value rounded to 15 digits; with 16 or 17 they are rounded
@@ -245,25 +302,48 @@ std::string zahlform(double wert, bool zahltextForm, char trenner) {
 }
 
 // The common case: blanks in front, then a plain decimal number with
-// optional '-' that runs to the end of the text. Returns false for anything
-// else, which the general reading then handles.
+// optional '-', ended by the end of the text or by a character that cannot
+// continue a number ("32U", "12,5", "1.2.3"). Returns false for anything
+// else (blanks, tabs or line feeds inside, '+', an exponent), which the
+// general reading then handles.
 bool schnellGelesen(const std::string& text, double& wert) {
     const char* p = text.data();
     const char* const ende = p + text.size();
     while (p < ende && *p == ' ')
         ++p;
     const char* const anfang = p;
-    if (p < ende && *p == '-') ++p;
-    bool punkt = false, ziffer = false;
+    const bool negativ = p < ende && *p == '-';
+    if (negativ) ++p;
+    // Digits collected as a whole number w with k of them after the point.
+    std::uint64_t w = 0;
+    int ziffern = 0, nachkomma = 0;
+    bool punkt = false;
     for (; p < ende; ++p) {
-        if (istZiffer(*p))
-            ziffer = true;
-        else if (*p == '.' && !punkt)
+        if (istZiffer(*p)) {
+            if (ziffern < 19) w = w * 10 + static_cast<std::uint64_t>(*p - '0');
+            ++ziffern;
+            nachkomma += punkt;
+        } else if (*p == '.' && !punkt) {
             punkt = true;
-        else
+        } else if (istLeerraum(*p) || *p == 'E' || *p == 'e' || ziffern == 0) {
             return false;
+        } else {
+            break;
+        }
     }
-    return ziffer && std::from_chars(anfang, ende, wert).ec == std::errc{};
+    if (ziffern == 0) return false;
+    // w and 10^k are exact doubles: one division gives the correctly
+    // rounded value. Everything else goes through from_chars.
+    constexpr std::uint64_t ExakteGanzzahl = std::uint64_t{1} << 53;
+    if (ziffern <= 19 && w <= ExakteGanzzahl && nachkomma <= 22) {
+        constexpr std::array<double, 23> Potenz = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                   1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                                   1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+        const double betrag = static_cast<double>(w) / Potenz[static_cast<std::size_t>(nachkomma)];
+        wert = negativ ? -betrag : betrag;
+        return true;
+    }
+    return std::from_chars(anfang, p, wert).ec == std::errc{};
 }
 
 } // namespace

@@ -105,6 +105,50 @@ TEST(Zahltext, ZahlwertReadsItBackTo15Digits) {
     }
 }
 
+TEST(Zahltext, Exact15DigitsInThePlainRange) {
+    // Where the fast rounding works: magnitudes from 1E-5 to 1E15, values
+    // close to ties included (x.5 in the 16th digit).
+    std::mt19937_64 zufall(11);
+    std::uniform_real_distribution<double> mantisse(1, 10);
+    std::uniform_int_distribution<int> exponent(-5, 14);
+    for (int i = 0; i < 200000; ++i) {
+        double wert = mantisse(zufall) * std::pow(10.0, exponent(zufall));
+        if (i % 2 == 1) {
+            // Force the 16th digit to 5 with nothing after it, as near as a
+            // double gets.
+            const double schritt = std::pow(10.0, std::floor(std::log10(wert)) - 14);
+            wert = (std::floor(wert / schritt) + 0.5) * schritt;
+        }
+        char exakt[40];
+        const auto ende =
+            std::to_chars(exakt, exakt + sizeof exakt, wert, std::chars_format::scientific, 14).ptr;
+        double erwartet = 0;
+        std::from_chars(exakt, ende, erwartet);
+        ASSERT_EQ(Zahlwert(Zahltext(wert)), erwartet) << Zahltext(wert);
+        ASSERT_EQ(Zahlwert(Regionalzahltext(-wert)), -erwartet);
+    }
+}
+
+TEST(Zahlwert, PlainNumbersReadExactly) {
+    // The quick reading of plain numbers against the library's exact one.
+    std::mt19937_64 zufall(5);
+    std::uniform_int_distribution<int> laenge(1, 22), ziffer(0, 9);
+    for (int i = 0; i < 100000; ++i) {
+        std::string text = i % 3 == 0 ? "-" : "";
+        const int n = laenge(zufall);
+        const int punkt = std::uniform_int_distribution<int>(0, n)(zufall);
+        for (int k = 0; k < n; ++k) {
+            if (k == punkt) text += '.';
+            text += static_cast<char>('0' + ziffer(zufall));
+        }
+        double erwartet = 0;
+        std::from_chars(text.data(), text.data() + text.size(), erwartet);
+        ASSERT_EQ(Zahlwert(text), erwartet) << text;
+        ASSERT_EQ(Zahlwert("  " + text + "U"), erwartet) << text;
+        ASSERT_EQ(Zahlwert(text + " 0"), Zahlwert(text + "0")) << text;
+    }
+}
+
 TEST(Regionalzahltext, UsesTheRegionalSeparatorAndALeadingZero) {
     EXPECT_EQ(Regionalzahltext(0.5), "0.5");
     EXPECT_EQ(Regionalzahltext(-0.25), "-0.25");
