@@ -2,7 +2,9 @@
 // datum shift and Gauss-Krueger.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "geodesy/modKartovex.h"
@@ -326,4 +328,106 @@ TEST(G_GK, FaultAfterTheMeridianText) {
     G_GK(breite, laenge, streifen);
     EXPECT_EQ(breite + laenge + streifen, "1E40093");
     EXPECT_EQ(rekorder.meldungen, std::vector<std::string>(2, FehlerMeldung));
+}
+
+TEST(Vorwaertskette, SameTextsWithEitherDecimalSeparator) {
+    auto kette = [](const std::string& breite, const std::string& laenge) {
+        std::string rechts = laenge, hoch = breite, zone = "WGS";
+        G_UTMziv(rechts, hoch, zone);
+        std::string militaer = zone;
+        UTMziv_UTMmil(militaer, rechts, hoch);
+        std::string utmref = militaer;
+        UTMmil_UTMref(utmref);
+        std::string b = breite, l = laenge, h = "300", richtung = "GB";
+        DatumTrafo(b, l, h, richtung);
+        std::string gkHoch = b, gkRechts = l, streifen = "3";
+        G_GK(gkHoch, gkRechts, streifen);
+        std::string d = breite, g, m, s, frei;
+        G_GMS(d, g, m, s);
+        std::string g2, m2;
+        G_GM(d, g2, m2, frei);
+        return std::vector<std::string>{zone,
+                                        rechts,
+                                        hoch,
+                                        militaer,
+                                        utmref,
+                                        b,
+                                        l,
+                                        h,
+                                        gkHoch,
+                                        gkRechts,
+                                        streifen,
+                                        g,
+                                        m,
+                                        s,
+                                        g2,
+                                        m2,
+                                        Dezimaltext(s, 2),
+                                        Dezimaltext(b, 6)};
+    };
+    for (const auto& [breite, laenge] : std::vector<std::pair<std::string, std::string>>{
+             {"48.4363326641023", "9.96796724981198"}, {"-33.9", "18.4"}, {"0.5", "-0.25"}}) {
+        std::vector<std::string> punkt, komma;
+        {
+            MitDezimaltrenner einstellung('.');
+            punkt = kette(breite, laenge);
+        }
+        {
+            MitDezimaltrenner einstellung(',');
+            komma = kette(breite, laenge);
+        }
+        EXPECT_EQ(punkt, komma);
+        for (const auto& text : komma)
+            EXPECT_EQ(text.find(','), std::string::npos) << text;
+    }
+}
+
+TEST(Vorwaertskette, BadInputNeverLeavesNanOrInf) {
+    const std::vector<std::string> schlecht = {"",
+                                               "abc",
+                                               "1E400",
+                                               "-1E400",
+                                               "1E-400",
+                                               "90",
+                                               "-90",
+                                               "1e308",
+                                               "-",
+                                               ".",
+                                               "9e15",
+                                               "\t\n 5",
+                                               "1E99999999999999999999"};
+    MeldungsRekorder rekorder;
+    auto sauber = [](const std::string& text) {
+        std::string klein;
+        for (char z : text)
+            klein += static_cast<char>(std::tolower(static_cast<unsigned char>(z)));
+        return klein.find("nan") == std::string::npos && klein.find("inf") == std::string::npos;
+    };
+    for (const auto& a : schlecht) {
+        for (const auto& b : schlecht) {
+            std::vector<std::string> texte;
+            std::string l = a, br = b, e = "WGS";
+            G_UTMziv(l, br, e);
+            std::string mil = e, r = l, h = br;
+            UTMziv_UTMmil(mil, r, h);
+            UTMmil_UTMref(mil);
+            std::string db = a, dl = b, dh = "300", richtung = "GB";
+            DatumTrafo(db, dl, dh, richtung);
+            std::string gb = a, gl = b, st = "6";
+            G_GK(gb, gl, st);
+            std::string dez = a, g, m, s, frei;
+            G_GMS(dez, g, m, s);
+            G_GM(dez, g, m, frei);
+            std::string grad = a, min = b, sek = a;
+            GMS_G(grad, min, sek);
+            for (const auto& t : {l, br, e, mil, db, dl, dh, gb, gl, st, g, m, s, grad})
+                EXPECT_TRUE(sauber(t)) << '"' << a << "\" \"" << b << "\" -> " << t;
+        }
+    }
+    for (const auto& meldung : rekorder.meldungen)
+        EXPECT_TRUE(meldung == FehlerMeldung ||
+                    meldung == "Der Rechtswert muss genau 7-stellig sein!" ||
+                    meldung == "Der Hochwert muss genau 7-stellig sein!")
+            << meldung;
+    EXPECT_FALSE(rekorder.meldungen.empty());
 }
