@@ -45,7 +45,7 @@ int main(int argc, char* argv[]) {
     ziel.mkpath(".");
 
     Programmstart();
-    auto& eingang = kartovex::Eingang();
+    auto& eingang = kartovex::Eingangsfenster();
     (void)QTest::qWaitForWindowExposed(&eingang);
     Foto(eingang, "1_foEingang");
 
@@ -65,9 +65,9 @@ int main(int argc, char* argv[]) {
     };
     for (const Format& f : formate) {
         // Each format on a fresh calculation window, so that no earlier frame shows.
-        if (auto* alt = kartovex::BerechnungenFallsDa()) Klick(*alt, "comStartoption");
-        Klick(kartovex::Eingang(), f.knopf);
-        auto& b = kartovex::Berechnungen();
+        if (auto* alt = kartovex::BerechnungsfensterFallsDa()) Klick(*alt, "comStartoption");
+        Klick(kartovex::Eingangsfenster(), f.knopf);
+        auto& b = kartovex::Berechnungsfenster();
         (void)QTest::qWaitForWindowExposed(&b);
         Foto(b, QString(f.name) + "_leer");
         Klick(b, f.beispiel);
@@ -79,7 +79,7 @@ int main(int argc, char* argv[]) {
         }
         // Once "Berechnung" has its handler, the example point fills the output window.
         Klick(b, "comRechnen");
-        if (auto* a = kartovex::AusgabeFallsDa(); a && a->isVisible()) {
+        if (auto* a = kartovex::AusgabefensterFallsDa(); a && a->isVisible()) {
             (void)QTest::qWaitForWindowExposed(a);
             Foto(*a, QString("4_foAusgabe_nach_") + f.beispiel);
             a->verwerfe();
@@ -87,11 +87,11 @@ int main(int argc, char* argv[]) {
     }
 
     // The calculation window enlarged, as a user reaches the example buttons.
-    auto& b = kartovex::Berechnungen();
+    auto& b = kartovex::Berechnungsfenster();
     b.resize(kartovex::Pixel(15900), kartovex::Pixel(12300));
     Foto(b, "3_foBerechnungen_vergroessert");
 
-    auto& a = kartovex::Ausgabe();
+    auto& a = kartovex::Ausgabefenster();
     a.show();
     (void)QTest::qWaitForWindowExposed(&a);
     Foto(a, "4_foAusgabe_leer");

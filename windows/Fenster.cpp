@@ -26,23 +26,23 @@ template <class T> void Schliesse(QPointer<T>& fenster) {
 
 } // namespace
 
-foEingang& Eingang() {
+foEingang& Eingangsfenster() {
     return Besorge(eingang);
 }
-foBerechnungen& Berechnungen() {
+foBerechnungen& Berechnungsfenster() {
     return Besorge(berechnungen);
 }
-foAusgabe& Ausgabe() {
+foAusgabe& Ausgabefenster() {
     return Besorge(ausgabe);
 }
 
-foEingang* EingangFallsDa() {
+foEingang* EingangsfensterFallsDa() {
     return eingang;
 }
-foBerechnungen* BerechnungenFallsDa() {
+foBerechnungen* BerechnungsfensterFallsDa() {
     return berechnungen;
 }
-foAusgabe* AusgabeFallsDa() {
+foAusgabe* AusgabefensterFallsDa() {
     return ausgabe;
 }
 

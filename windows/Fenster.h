@@ -11,17 +11,17 @@ namespace kartovex {
 
 // InputFormat: 1 "Grad (dezimal)" ... 7 "Gauß - Krüger", 0 before the first
 // choice. Written only by the format buttons, read only by the conversion.
-inline unsigned Eingabeformat = 0;
+inline int InputFormat = 0;
 
 // The window, created (with its load step, not shown) when it does not exist.
-foEingang& Eingang();
-foBerechnungen& Berechnungen();
-foAusgabe& Ausgabe();
+foEingang& Eingangsfenster();
+foBerechnungen& Berechnungsfenster();
+foAusgabe& Ausgabefenster();
 
 // The window if it exists, else nullptr; creates nothing.
-foEingang* EingangFallsDa();
-foBerechnungen* BerechnungenFallsDa();
-foAusgabe* AusgabeFallsDa();
+foEingang* EingangsfensterFallsDa();
+foBerechnungen* BerechnungsfensterFallsDa();
+foAusgabe* AusgabefensterFallsDa();
 
 // Called by a window that is being closed: the next use creates it anew.
 void Vergiss(const QWidget* fenster);

@@ -8,5 +8,5 @@
 void Programmstart() {
     // Every message of the geodesy module is a stop box with OK.
     modKartovex::setMeldungsausgabe([](const std::string& text) { kartovex::Fehlermeldung(text); });
-    kartovex::Eingang().zeige();
+    kartovex::Eingangsfenster().zeige();
 }

@@ -113,8 +113,11 @@ void foAusgabe::Laden() {
 }
 
 void foAusgabe::setzeText(const std::string& feld, const std::string& text) {
-    if (auto* f = findChild<QLineEdit*>(QString::fromStdString(feld)))
+    const QString name = QString::fromStdString(feld);
+    if (auto* f = findChild<QLineEdit*>(name))
         f->setText(QString::fromStdString(text));
+    else if (auto* l = findChild<QLabel*>(name))
+        l->setText(Anzeigetext(text));
 }
 
 std::string foAusgabe::text(const std::string& feld) const {
@@ -131,6 +134,6 @@ void foAusgabe::setzeStreifenbreite(const std::string& text) {
 }
 
 void foAusgabe::comZurueck_Click() {
-    Berechnungen().zeige();
+    Berechnungsfenster().zeige();
     verwerfe();
 }

@@ -10,8 +10,8 @@ class foAusgabe : public kartovex::Fenster {
 public:
     foAusgabe();
 
-    // Used by the conversion: field texts by objectName, the visibility of
-    // fraGKAUS and the caption of labStreifenbreite.
+    // Used by the conversion: field texts by objectName (a label's caption,
+    // such as labStreifenbreite, the same way), the visibility of fraGKAUS.
     void setzeText(const std::string& feld, const std::string& text);
     std::string text(const std::string& feld) const;
     void zeigeGK(bool sichtbar);

@@ -371,7 +371,7 @@ void foBerechnungen::comRechnen_Click() {
 }
 
 void foBerechnungen::comStartoption_Click() {
-    Eingang().zeige();
+    Eingangsfenster().zeige();
     verwerfe();
 }
 

@@ -37,6 +37,8 @@ public:
 
     // RechtsMax, RechtsMin, HochMax, HochMin.
     kartovex::Grenzen grenzen;
+    // The verdict of the last grid-format check.
+    bool EingabeOK = false;
 
 public slots:
     void comRechnen_Click();

@@ -145,8 +145,8 @@ std::string foEingang::Hinweistext(unsigned format) {
 // frame an earlier choice made visible at the same place.
 void foEingang::Formatwahl(unsigned format) {
     const Format& f = Formate[format - 1];
-    Eingabeformat = format;
-    foBerechnungen& b = Berechnungen();
+    InputFormat = static_cast<int>(format);
+    foBerechnungen& b = Berechnungsfenster();
     if (format == 7) {
         GKRechtsMax = "5538200";
         GKRechtsMin = "2484700";

@@ -41,7 +41,7 @@ class FensterTest : public ::testing::Test {
 protected:
     void SetUp() override {
         Programmstart();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&Eingang()));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&Eingangsfenster()));
     }
     void TearDown() override {
         foBerechnungen::setzeBerechnung(nullptr);
@@ -51,8 +51,8 @@ protected:
 
     // Presses the format button and waits until the calculation window is active.
     foBerechnungen& Format(unsigned format) {
-        Kind<QPushButton>(Eingang(), Formatknopf[format])->click();
-        foBerechnungen& b = Berechnungen();
+        Kind<QPushButton>(Eingangsfenster(), Formatknopf[format])->click();
+        foBerechnungen& b = Berechnungsfenster();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&b));
         return b;
     }

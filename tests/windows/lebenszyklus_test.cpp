@@ -53,9 +53,9 @@ void ErwarteVorgaben(const foBerechnungen& b) {
 
 TEST_F(FensterTest, AtStartOnlyTheEntryWindowExists) {
     EXPECT_EQ(Fensterliste(), QStringList{"foEingang"});
-    EXPECT_EQ(BerechnungenFallsDa(), nullptr);
-    EXPECT_EQ(AusgabeFallsDa(), nullptr);
-    const foEingang& e = Eingang();
+    EXPECT_EQ(BerechnungsfensterFallsDa(), nullptr);
+    EXPECT_EQ(AusgabefensterFallsDa(), nullptr);
+    const foEingang& e = Eingangsfenster();
     EXPECT_EQ(e.windowTitle(), "KartovexLE  V 1.2       01.02.2014");
     EXPECT_EQ(Kind<QLabel>(e, "labEingang")->text(), "Starten Sie mit Ihrem Eingabeformat");
     // 15000 x 10000 twips outer size, frame included.
@@ -66,7 +66,7 @@ TEST_F(FensterTest, EachFormatButtonShowsItsFrameAndFocusesItsFirstField) {
     for (unsigned format = 1; format <= 7; ++format) {
         SCOPED_TRACE(format);
         foBerechnungen& b = Format(format);
-        EXPECT_EQ(Eingabeformat, format);
+        EXPECT_EQ(InputFormat, static_cast<int>(format));
         EXPECT_EQ(SichtbareRahmen(b), QStringList{Rahmen[format - 1]});
         EXPECT_EQ(QApplication::focusWidget()->objectName(), ErstesFeld[format - 1]);
         EXPECT_EQ(Kind<QLabel>(b, "labEingabe")->text(),
@@ -127,11 +127,11 @@ TEST_F(FensterTest, NewStartOptionsDiscardsTheCalculationWindow) {
     QTest::keyClicks(Kind<QLineEdit>(b, "texGKRechts"), "3571699");
     Kind<QRadioButton>(b, "optSechs")->setChecked(true);
     Kind<QPushButton>(b, "comStartoption")->click();
-    EXPECT_EQ(BerechnungenFallsDa(), nullptr);
-    EXPECT_TRUE(Eingang().isVisible());
+    EXPECT_EQ(BerechnungsfensterFallsDa(), nullptr);
+    EXPECT_TRUE(Eingangsfenster().isVisible());
     Aufraeumen();
     EXPECT_TRUE(alt.isNull());
-    EXPECT_EQ(Eingabeformat, 7u);
+    EXPECT_EQ(InputFormat, 7);
 
     foBerechnungen& neu = Format(2);
     ErwarteVorgaben(neu);
@@ -140,7 +140,7 @@ TEST_F(FensterTest, NewStartOptionsDiscardsTheCalculationWindow) {
 
 TEST_F(FensterTest, BackDiscardsTheOutputWindowAndRecreatesAMissingCalculationWindow) {
     foBerechnungen& b = Format(1);
-    foAusgabe& a = Ausgabe();
+    foAusgabe& a = Ausgabefenster();
     QPointer<foAusgabe> ausgabe = &a;
     EXPECT_FALSE(a.isVisible()); // created, not shown
     a.setzeText("texBreiteAUS", "N48.500000");
@@ -150,19 +150,19 @@ TEST_F(FensterTest, BackDiscardsTheOutputWindowAndRecreatesAMissingCalculationWi
     Aufraeumen();
 
     Kind<QPushButton>(a, "comZurueck")->click();
-    EXPECT_EQ(AusgabeFallsDa(), nullptr);
+    EXPECT_EQ(AusgabefensterFallsDa(), nullptr);
     Aufraeumen();
     EXPECT_TRUE(ausgabe.isNull());
-    ASSERT_NE(BerechnungenFallsDa(), nullptr);
-    foBerechnungen& neu = Berechnungen();
+    ASSERT_NE(BerechnungsfensterFallsDa(), nullptr);
+    foBerechnungen& neu = Berechnungsfenster();
     EXPECT_TRUE(neu.isVisible());
     EXPECT_TRUE(SichtbareRahmen(neu).isEmpty());
     ErwarteVorgaben(neu);
-    EXPECT_TRUE(Ausgabe().text("texBreiteAUS").empty()); // a new output window
+    EXPECT_TRUE(Ausgabefenster().text("texBreiteAUS").empty()); // a new output window
 }
 
 TEST_F(FensterTest, OutputWindowLayoutAndDriverInterface) {
-    foAusgabe& a = Ausgabe();
+    foAusgabe& a = Ausgabefenster();
     EXPECT_EQ(a.windowTitle(), "Zahlenausgabe");
     EXPECT_EQ(a.geometry(), QRect(0, 400, 1000, 600));
     const QRect oben[] = {{7, 8, 320, 153}, {333, 8, 320, 153}, {660, 8, 320, 153}};
@@ -176,6 +176,8 @@ TEST_F(FensterTest, OutputWindowLayoutAndDriverInterface) {
     EXPECT_TRUE(Kind<QWidget>(a, "fraGKAUS")->isVisibleTo(&a));
     a.setzeStreifenbreite("3");
     EXPECT_EQ(Kind<QLabel>(a, "labStreifenbreite")->text(), "3");
+    a.setzeText("labStreifenbreite", "6");
+    EXPECT_EQ(Kind<QLabel>(a, "labStreifenbreite")->text(), "6");
     EXPECT_TRUE(Kind<QLineEdit>(a, "texMeridianAUS")->isReadOnly());
     EXPECT_FALSE(Kind<QLineEdit>(a, "texMilUTM")->isReadOnly());
 }
@@ -184,10 +186,10 @@ TEST_F(FensterTest, ClosingThroughTheFrameDiscardsTheWindow) {
     foBerechnungen& b = Format(3);
     QPointer<foBerechnungen> alt = &b;
     b.close();
-    EXPECT_EQ(BerechnungenFallsDa(), nullptr);
+    EXPECT_EQ(BerechnungsfensterFallsDa(), nullptr);
     Aufraeumen();
     EXPECT_TRUE(alt.isNull());
-    EXPECT_TRUE(Eingang().isVisible());
+    EXPECT_TRUE(Eingangsfenster().isVisible());
 }
 
 TEST_F(FensterTest, ExampleButtonsWriteTheirFieldsAndNothingElse) {
@@ -311,7 +313,7 @@ TEST_F(FensterTest, QuitQuestionNoKeepsEverything) {
     foBerechnungen& b = Format(1);
     QTest::keyClicks(Kind<QLineEdit>(b, "texBreite"), "12");
     Meldungsbox boxen(QMessageBox::No);
-    Kind<QPushButton>(Eingang(), "comBeenden")->click();
+    Kind<QPushButton>(Eingangsfenster(), "comBeenden")->click();
     ASSERT_EQ(boxen.boxen.size(), 1u);
     const Box& box = boxen.boxen[0];
     EXPECT_EQ(box.text, "Wollen Sie KartovexLE wirklich beenden?");
@@ -321,7 +323,7 @@ TEST_F(FensterTest, QuitQuestionNoKeepsEverything) {
     EXPECT_EQ(box.titel, "KartovexQuendo");
     Aufraeumen();
     EXPECT_EQ(Fensterliste(), QStringList({"foBerechnungen", "foEingang"}));
-    EXPECT_EQ(Kind<QLineEdit>(Berechnungen(), "texBreite")->text(), "12");
+    EXPECT_EQ(Kind<QLineEdit>(Berechnungsfenster(), "texBreite")->text(), "12");
 }
 
 namespace {
@@ -344,14 +346,14 @@ bool EndetProgramm(const std::function<void()>& aktion) {
 
 TEST_F(FensterTest, QuitQuestionYesEndsTheProgramWithAllWindows) {
     Format(1);
-    Ausgabe().zeige();
+    Ausgabefenster().zeige();
     Meldungsbox boxen(QMessageBox::Yes);
-    EXPECT_TRUE(EndetProgramm([] { Kind<QPushButton>(Eingang(), "comBeenden")->click(); }));
+    EXPECT_TRUE(EndetProgramm([] { Kind<QPushButton>(Eingangsfenster(), "comBeenden")->click(); }));
 }
 
 TEST_F(FensterTest, DoubleClickOnTheQuitLabelEndsTheProgram) {
     foBerechnungen& b = Format(1);
-    Ausgabe().zeige();
+    Ausgabefenster().zeige();
     QTest::mouseClick(Kind<QLabel>(b, "labBeenden"), Qt::LeftButton);
     EXPECT_EQ(Fensterliste(), QStringList({"foAusgabe", "foBerechnungen", "foEingang"}));
     EXPECT_TRUE(
@@ -359,5 +361,5 @@ TEST_F(FensterTest, DoubleClickOnTheQuitLabelEndsTheProgram) {
 }
 
 TEST_F(FensterTest, ClosingTheLastWindowEndsTheProgram) {
-    EXPECT_TRUE(EndetProgramm([] { Eingang().close(); }));
+    EXPECT_TRUE(EndetProgramm([] { Eingangsfenster().close(); }));
 }

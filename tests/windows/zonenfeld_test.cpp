@@ -157,7 +157,7 @@ TEST_F(Zonenfeld, EnterInAnEmptyZoneLeavesItAndComesBack) {
 TEST_F(Zonenfeld, DeactivatingTheWindowIsNotLeavingTheField) {
     Meldungsbox boxen;
     zone->setText("9U"); // would fail its first test on leaving
-    Aktiviere(Eingang());
+    Aktiviere(Eingangsfenster());
     Aktiviere(*b);
     EXPECT_TRUE(boxen.boxen.empty());
     EXPECT_EQ(Fokus(), "texZone");
