@@ -4,6 +4,7 @@
 // the regional decimal separator is applied by hand where it belongs.
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cfenv>
 #include <charconv>
 #include <cmath>
@@ -143,7 +144,9 @@ bool schnelleDezimalform(double betrag, std::array<char, 20>& ziffern, int& expo
         if (!(betrag >= 1e-5 && betrag < 1e15)) return false;
         // The decimal exponent from the binary one: right or one too small.
         constexpr double Log10Von2 = 0.30102999566398120;
-        int e = static_cast<int>(std::floor(std::ilogb(betrag) * Log10Von2));
+        const int binaer =
+            static_cast<int>((std::bit_cast<std::uint64_t>(betrag) >> 52) & 0x7FF) - 1023;
+        int e = static_cast<int>(std::floor(binaer * Log10Von2));
         e = std::clamp(e, -5, 14);
         long double m = betrag * Zehnerpotenzen[static_cast<std::size_t>(14 - e)];
         if (m < 1e14L && e > -5) {
@@ -336,9 +339,9 @@ bool schnellGelesen(const std::string& text, double& wert) {
     // rounded value. Everything else goes through from_chars.
     constexpr std::uint64_t ExakteGanzzahl = std::uint64_t{1} << 53;
     if (ziffern <= 19 && w <= ExakteGanzzahl && nachkomma <= 22) {
-        constexpr std::array<double, 23> Potenz = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                                   1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                                   1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+        static constexpr std::array<double, 23> Potenz = {
+            1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+            1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
         const double betrag = static_cast<double>(w) / Potenz[static_cast<std::size_t>(nachkomma)];
         wert = negativ ? -betrag : betrag;
         return true;
