@@ -76,17 +76,6 @@ TEST_F(FensterTest, EachFormatButtonShowsItsFrameAndFocusesItsFirstField) {
     }
 }
 
-TEST_F(FensterTest, HintTextsEndEachLineWithCrLf) {
-    for (unsigned format = 1; format <= 7; ++format) {
-        const std::string h = foEingang::Hinweistext(format);
-        EXPECT_TRUE(h.ends_with("\r\n")) << format;
-        EXPECT_EQ(h.find('\n'), h.find("\r\n") + 1) << format;
-    }
-    EXPECT_EQ(foEingang::Hinweistext(3).substr(0, 13), "Die Zeichen f");
-    EXPECT_TRUE(foEingang::Hinweistext(5).find("        Beispiel:  76  15  68  10  86 \r\n") !=
-                std::string::npos);
-}
-
 TEST_F(FensterTest, NewCalculationWindowHasItsDefaultsAndLayout) {
     foBerechnungen& b = Format(1);
     ErwarteVorgaben(b);
