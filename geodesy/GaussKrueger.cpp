@@ -1,6 +1,7 @@
 // Gauss-Krueger forward projection on the Bessel ellipsoid, 3 or 6 degree strips.
 #include <cmath>
 #include <string>
+#include <string_view>
 
 #include "Ellipsoide.h"
 #include "Fehlerbehandlung.h"
@@ -39,10 +40,13 @@ Streifen Streifenwahl(const std::string& breite, double lambdaGrad) {
 
 // "E009°", "W003°": hemisphere letter, three digits of the meridian, degree sign.
 std::string Meridiantext(double L0, double lambdaGrad) {
-    std::string ziffern = Zahltext(std::fabs(L0));
-    ziffern.erase(0, ziffern.find_first_not_of(' '));
-    const std::string fuellung = ziffern.size() == 1 ? "00" : (ziffern.size() == 2 ? "0" : "");
-    return (lambdaGrad >= 0 ? "E" : "W") + fuellung + ziffern + "°";
+    const std::string zahl = Zahltext(std::fabs(L0));
+    const std::string_view ziffern = std::string_view(zahl).substr(zahl.find_first_not_of(' '));
+    std::string text(1, lambdaGrad >= 0 ? 'E' : 'W');
+    if (ziffern.size() < 3) text.append(3 - ziffern.size(), '0');
+    text += ziffern;
+    text += "°";
+    return text;
 }
 
 } // namespace
