@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "modKartovex.h"
@@ -23,37 +24,39 @@ constexpr std::string_view ZeilenUngeradeZone = "ABCDEFGHJKLMNPQRSTUV";
 constexpr std::string_view ZeilenGeradeZone = "FGHJKLMNPQRSTUVABCDE";
 
 // Millions digit of the northing by band letter, for the first (even) and the
-// second (odd) half of the cycle; ' ' where the band never reaches that half.
-// Band X, second half, is decided separately (see Millionenziffer).
+// second (odd) half of the cycle; empty where the band never reaches that
+// half. Band X, second half, is decided separately (see Millionenziffer).
 struct Millionen {
     char band;
-    char erste;
-    char zweite;
+    std::string_view erste;
+    std::string_view zweite;
 };
 constexpr std::array<Millionen, 20> MillionenJeBand = {{
-    {'C', '2', '1'}, {'D', '2', ' '}, {'E', '2', '3'}, {'F', '4', '3'}, {'G', '4', '5'},
-    {'H', '6', '5'}, {'J', '6', '7'}, {'K', '8', '7'}, {'L', '8', '9'}, {'M', ' ', '9'},
-    {'N', '0', ' '}, {'P', '0', '1'}, {'Q', '2', '1'}, {'R', '2', '3'}, {'S', '4', '3'},
-    {'T', '4', '5'}, {'U', '6', '5'}, {'V', '6', '7'}, {'W', '7', '7'}, {'X', '8', ' '},
+    {'C', "2", "1"}, {'D', "2", ""},  {'E', "2", "3"}, {'F', "4", "3"}, {'G', "4", "5"},
+    {'H', "6", "5"}, {'J', "6", "7"}, {'K', "8", "7"}, {'L', "8", "9"}, {'M', "", "9"},
+    {'N', "0", ""},  {'P', "0", "1"}, {'Q', "2", "1"}, {'R', "2", "3"}, {'S', "4", "3"},
+    {'T', "4", "5"}, {'U', "6", "5"}, {'V', "6", "7"}, {'W', "7", "7"}, {'X', "8", ""},
 }};
 
 // Largest northing that the lower border latitude of each northern band
 // (8, 16, ..., 72 degrees) reaches inside a 6 degree zone, with the letter of
 // the band above it.
+// In the south the thresholds are 10000000 minus the same values, with the
+// letter of the band below the mirrored border.
 struct Schwelle {
     double hoch;
-    char nord;
-    char sued;
+    std::string_view nord;
+    std::string_view sued;
 };
-constexpr std::array<Schwelle, 9> Schwellen = {{{885504, 'P', 'L'},
-                                                {1771254, 'Q', 'K'},
-                                                {2657479, 'R', 'J'},
-                                                {3544370, 'S', 'H'},
-                                                {4432069, 'T', 'G'},
-                                                {5320656, 'U', 'F'},
-                                                {6210141, 'V', 'E'},
-                                                {7100467, 'W', 'D'},
-                                                {7991509, 'X', 'C'}}};
+constexpr std::array<Schwelle, 9> Schwellen = {{{885504, "P", "L"},
+                                                {1771254, "Q", "K"},
+                                                {2657479, "R", "J"},
+                                                {3544370, "S", "H"},
+                                                {4432069, "T", "G"},
+                                                {5320656, "U", "F"},
+                                                {6210141, "V", "E"},
+                                                {7100467, "W", "D"},
+                                                {7991509, "X", "C"}}};
 
 // Texts are UTF-8; positions count characters, as the notations do, so that
 // no character is ever cut in two.
@@ -112,29 +115,26 @@ std::string Spaltenziffern(std::string_view spalte) {
 // 7, the others 9, which puts each decoded northing as near to the band as
 // either choice can (and inside it for every square produced from a point of
 // band X).
-std::string Millionenziffer(std::string_view band, bool zweiteHaelfte, int hundertKm) {
+std::string_view Millionenziffer(std::string_view band, bool zweiteHaelfte, int hundertKm) {
     if (band == "X" && zweiteHaelfte) return hundertKm >= 7 ? "7" : "9";
     for (const Millionen& m : MillionenJeBand)
-        if (band.size() == 1 && band[0] == m.band) {
-            const char ziffer = zweiteHaelfte ? m.zweite : m.erste;
-            return ziffer == ' ' ? std::string() : std::string(1, ziffer);
-        }
+        if (band.size() == 1 && band[0] == m.band) return zweiteHaelfte ? m.zweite : m.erste;
     return {};
 }
 
 // Band letter of a decoded northing v. North: N from 0 on, then the letter of
 // every threshold that v exceeds; south: M up to 9999999, then the letter of
 // every threshold that v lies below. Empty when neither start applies.
-std::string BandAusHochwert(double v, bool nord) {
-    std::string band;
+std::string_view BandAusHochwert(double v, bool nord) {
+    std::string_view band;
     if (nord) {
         if (v >= 0) band = "N";
         for (const Schwelle& s : Schwellen)
-            if (v > s.hoch) band = std::string(1, s.nord);
+            if (v > s.hoch) band = s.nord;
     } else {
         if (v <= 9999999) band = "M";
         for (const Schwelle& s : Schwellen)
-            if (v < 10000000 - s.hoch) band = std::string(1, s.sued);
+            if (v < 10000000 - s.hoch) band = s.sued;
     }
     return band;
 }
@@ -191,17 +191,18 @@ void UTMmil_UTMziv(std::string& Zone, std::string& Quadrat, std::string& G10km, 
     const bool zweiteHaelfte = zeilenPos >= 10;
 
     std::string rechts = spalte;
-    std::string hoch = Millionenziffer(band, zweiteHaelfte, hundertKm);
+    std::string hoch(Millionenziffer(band, zweiteHaelfte, hundertKm));
     hoch += static_cast<char>('0' + hundertKm);
     for (const std::string* gruppe : {&G10km, &G1km, &G100m, &G10m, &G1m}) {
         rechts += Erstes(*gruppe);
         hoch += Letztes(*gruppe);
     }
-    Zone = rechts;
-    Quadrat = hoch;
     NordHalbkugel = IstNordband(band);
-    const std::string zonennummer = std::string(Zeichen(z, 0)) += Zeichen(z, 1);
-    G10km = zonennummer + BandAusHochwert(Zahlwert(hoch), NordHalbkugel);
+    const std::string_view neuesBand = BandAusHochwert(Zahlwert(hoch), NordHalbkugel);
+    Zone = std::move(rechts);
+    Quadrat = std::move(hoch);
+    G10km = std::string(Zeichen(z, 0)) += Zeichen(z, 1);
+    G10km += neuesBand;
 }
 
 } // namespace modKartovex
