@@ -11,7 +11,9 @@
 #include "checks/Tastatur.h"
 #include "checks/Zonenfeld.h"
 #include "windows/Fenster.h"
+#include "windows/foAusgabe.h"
 #include "windows/foEingang.h"
+#include "workflow/Berechnung.h"
 
 using namespace kartovex;
 
@@ -20,8 +22,6 @@ namespace {
 const QColor Hinweisfarbe{231, 214, 233};
 constexpr double Klein = 9.6; // labels inside the frames
 constexpr auto Mitte = Qt::AlignHCenter;
-
-std::function<void(foBerechnungen&)> berechnung;
 
 // The two option buttons of a borderless hemisphere frame, side by side;
 // the first is on.
@@ -362,12 +362,24 @@ void foBerechnungen::texHoch_GotFocus() {
 
 // ---- Buttons and labels --------------------------------------------------
 
-void foBerechnungen::setzeBerechnung(std::function<void(foBerechnungen&)> handler) {
-    berechnung = std::move(handler);
-}
-
 void foBerechnungen::comRechnen_Click() {
-    if (berechnung) berechnung(*this);
+    // The Gauss-Krueger frame is made visible first, whatever the check then
+    // says; this creates the output window (not shown) on first use.
+    Ausgabefenster().zeigeGK(true);
+    Eingabe e = eingabe();
+    const Berechnungsergebnis ergebnis = Berechnung(InputFormat, e);
+    uebernehme(e);
+    if (InputFormat >= Eingabeformat::UTMzivil) EingabeOK = ergebnis.pruefung.ok;
+    if (!ergebnis.pruefung.ok) {
+        zeigePruefergebnis(ergebnis.pruefung);
+        return;
+    }
+    if (!ergebnis.ausgabe) return;
+    foAusgabe& ausgabe = Ausgabefenster();
+    for (const auto& [feld, text] : ergebnis.ausgabe->texte)
+        ausgabe.setzeText(feld, text);
+    ausgabe.zeigeGK(ergebnis.ausgabe->gkSichtbar);
+    ausgabe.zeige();
 }
 
 void foBerechnungen::comStartoption_Click() {

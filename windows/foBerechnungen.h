@@ -3,7 +3,6 @@
 // example buttons; the focus, key and leave handlers of the input fields.
 #pragma once
 
-#include <functional>
 #include <string>
 
 #include "checks/Eingabe.h"
@@ -25,9 +24,6 @@ public:
     void uebernehme(const kartovex::Eingabe& e);
     // Shows a check's message and moves the focus before or after it.
     void zeigePruefergebnis(const kartovex::Pruefergebnis& p);
-
-    // The handler behind "Berechnung"; until one is set the button does nothing.
-    static void setzeBerechnung(std::function<void(foBerechnungen&)> handler);
 
     // Used by the entry window.
     void setzeLabel(const char* name, const std::string& text);

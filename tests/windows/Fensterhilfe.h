@@ -44,7 +44,6 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(&Eingangsfenster()));
     }
     void TearDown() override {
-        foBerechnungen::setzeBerechnung(nullptr);
         Programmende();
         Aufraeumen();
     }

@@ -273,18 +273,6 @@ TEST_F(FensterTest, CheckVerdictMovesTheFocusBeforeOrAfterItsMessage) {
     }
 }
 
-TEST_F(FensterTest, BerechnungRunsTheInstalledHandlerOnly) {
-    foBerechnungen& b = Format(1);
-    Kind<QPushButton>(b, "comRechnen")->click(); // nothing installed: nothing happens
-    int gerufen = 0;
-    foBerechnungen::setzeBerechnung([&](foBerechnungen& f) {
-        EXPECT_EQ(&f, &b);
-        ++gerufen;
-    });
-    Kind<QPushButton>(b, "comRechnen")->click();
-    EXPECT_EQ(gerufen, 1);
-}
-
 TEST_F(FensterTest, GeodesyMessagesAreStopBoxes) {
     Meldungsbox boxen;
     modKartovex::Meldung(modKartovex::FehlerMeldung);
