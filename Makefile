@@ -1,24 +1,35 @@
 # The two commands of the README. Both install what is missing first.
-PRESET ?= default
+# `make test` runs the whole suite twice: optimised (g++), and under
+# AddressSanitizer and UndefinedBehaviorSanitizer (clang) with a short
+# bounded pass of every fuzz target.
 JOBS ?= $(shell nproc)
 
-.PHONY: run test build deps bench clean
+.PHONY: run test test-default test-asan deps build build-asan bench clean
 
 deps:
 	@scripts/install-deps
 
 build: deps
-	@cmake --preset $(PRESET) >/dev/null
-	@cmake --build --preset $(PRESET) -j $(JOBS)
+	@cmake --preset default >/dev/null
+	@cmake --build --preset default -j $(JOBS)
+
+build-asan: deps
+	@cmake --preset asan >/dev/null
+	@cmake --build --preset asan -j $(JOBS)
 
 run: build
-	build/$(PRESET)/app/kartovex
+	build/default/app/kartovex
 
-test: build
-	ctest --preset $(PRESET) -j $(JOBS)
+test-default: build
+	ctest --preset default -j $(JOBS)
+
+test-asan: build-asan
+	ctest --preset asan -j $(JOBS)
+
+test: test-default test-asan
 
 bench: build
-	build/$(PRESET)/bench/kartovex_bench
+	build/default/bench/kartovex_bench
 
 clean:
 	rm -rf build
