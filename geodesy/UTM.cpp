@@ -10,7 +10,7 @@
 namespace modKartovex {
 
 // Hemisphere of the last zone designation read by the inverse routines.
-bool NordHalbkugel = false;
+thread_local bool NordHalbkugel = false;
 
 namespace {
 

@@ -17,6 +17,8 @@ namespace modKartovex {
 
 // Where the module's messages go (the program shows them as message boxes,
 // tests record them). Without one installed they go to standard error.
+// Install it before other threads use the module; the output is shared by
+// all threads and must be safe to call from each of them.
 using Meldungsausgabe = std::function<void(const std::string&)>;
 void setMeldungsausgabe(Meldungsausgabe ausgabe);
 
@@ -72,7 +74,8 @@ void G_UTMziv(std::string& Laenge, std::string& Breite, std::string& Ellipsoid);
 void UTMziv_G(std::string& Rechts, std::string& Hoch, std::string& Zone, std::string& Ellipsoid);
 
 // Hemisphere of the last zone designation read by UTMziv_G or UTMmil_UTMziv.
-extern bool NordHalbkugel;
+// One per thread, so that conversions on several threads do not mix it up.
+extern thread_local bool NordHalbkugel;
 
 // ---- Datum transformation and Gauss-Krueger -------------------------------
 
