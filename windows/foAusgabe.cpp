@@ -1,10 +1,14 @@
 #include "windows/foAusgabe.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QPushButton>
 
 #include "windows/Fenster.h"
 #include "windows/foBerechnungen.h"
+#include "workflow/Zusammenfassung.h"
 
 using namespace kartovex;
 
@@ -93,6 +97,17 @@ foAusgabe::foAusgabe() {
     auto* zurueck = NeuerKnopf(this, "comZurueck", "zurück", {6180, 8000, 3000, 600});
     connect(zurueck, &QPushButton::clicked, this, &foAusgabe::comZurueck_Click);
 
+    // Copy all results: one action serves the shortcut and the context menu of
+    // the background (labels and frames pass their right click on to the
+    // window; the fields keep their own menus and their own Ctrl+C).
+    auto* kopieren = new QAction("Alle Ergebnisse kopieren", this);
+    kopieren->setObjectName("actAlleKopieren");
+    kopieren->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    kopieren->setShortcutContext(Qt::WindowShortcut);
+    connect(kopieren, &QAction::triggered, this, &foAusgabe::AlleErgebnisseKopieren);
+    addAction(kopieren);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+
     Laden();
 }
 
@@ -131,6 +146,18 @@ void foAusgabe::zeigeGK(bool sichtbar) {
 
 void foAusgabe::setzeStreifenbreite(const std::string& text) {
     findChild<QLabel*>("labStreifenbreite")->setText(QString::fromStdString(text));
+}
+
+std::string foAusgabe::Ergebnistext() const {
+    Feldtexte felder;
+    for (const QLineEdit* f : findChildren<QLineEdit*>())
+        felder[f->objectName().toStdString()] = f->text().toStdString();
+    felder["labStreifenbreite"] = findChild<QLabel*>("labStreifenbreite")->text().toStdString();
+    return Zusammenfassung(felder, findChild<QGroupBox*>("fraGKAUS")->isVisibleTo(this));
+}
+
+void foAusgabe::AlleErgebnisseKopieren() {
+    QGuiApplication::clipboard()->setText(QString::fromStdString(Ergebnistext()));
 }
 
 void foAusgabe::comZurueck_Click() {

@@ -17,8 +17,13 @@ public:
     void zeigeGK(bool sichtbar);
     void setzeStreifenbreite(const std::string& text);
 
+    // Every shown result as plain text, one format per line (Zusammenfassung).
+    std::string Ergebnistext() const;
+
 public slots:
     void comZurueck_Click();
+    // Ctrl+Shift+C and the context menu of the window's background.
+    void AlleErgebnisseKopieren();
 
 private:
     void Laden();
