@@ -13,6 +13,7 @@
 #include <string>
 #include <string_view>
 
+#include "Zahlform.h"
 #include "modKartovex.h"
 
 namespace modKartovex {
@@ -127,49 +128,92 @@ int zerlegeWissenschaftlich(const char* anfang, const char* ende, std::array<cha
     return anzahl;
 }
 
-// Powers of ten, exact in a 64-bit mantissa up to 10^27.
-constexpr std::array<long double, 20> Zehnerpotenzen = {
-    1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1e5L,  1e6L,  1e7L,  1e8L,  1e9L,
-    1e10L, 1e11L, 1e12L, 1e13L, 1e14L, 1e15L, 1e16L, 1e17L, 1e18L, 1e19L};
+// 10^0 to 10^22: exact doubles.
+constexpr std::array<double, 23> ExakteZehnerpotenzen = {
+    1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
-// The 15 digits of magnitudes from 10^-5 to below 10^15 with one scaling in
-// extended precision: the product carries an error below 10^-4 of the last
-// digit, so the rounding is certain unless the dropped part lies within
-// 10^-3 of one half; then (and where long double is no wider than double)
-// this gives up and the exact conversion decides.
-bool schnelleDezimalform(double betrag, std::array<char, 20>& ziffern, int& exponent) {
-    if constexpr (std::numeric_limits<long double>::digits < 64) {
-        return false;
-    } else {
-        if (!(betrag >= 1e-5 && betrag < 1e15)) return false;
-        // The decimal exponent from the binary one: right or one too small.
-        constexpr double Log10Von2 = 0.30102999566398120;
-        const int binaer =
-            static_cast<int>((std::bit_cast<std::uint64_t>(betrag) >> 52) & 0x7FF) - 1023;
-        int e = static_cast<int>(std::floor(binaer * Log10Von2));
-        e = std::clamp(e, -5, 14);
-        long double m = betrag * Zehnerpotenzen[static_cast<std::size_t>(14 - e)];
-        if (m < 1e14L && e > -5) {
-            --e;
-            m = betrag * Zehnerpotenzen[static_cast<std::size_t>(14 - e)];
-        } else if (m >= 1e15L && e < 14) {
-            ++e;
-            m = betrag * Zehnerpotenzen[static_cast<std::size_t>(14 - e)];
-        }
-        if (m < 1e14L || m >= 1e15L) return false;
-        const long double ganz = std::floor(m);
-        const long double rest = m - ganz;
-        if (std::fabs(rest - 0.5L) < 1e-3L) return false;
-        auto zahl = static_cast<unsigned long long>(ganz) + (rest > 0.5L ? 1 : 0);
-        if (zahl == 1'000'000'000'000'000ULL) {
-            zahl /= 10;
-            ++e;
-        }
-        std::to_chars(ziffern.data(), ziffern.data() + ziffern.size(), zahl);
-        exponent = e;
-        return true;
+// The compiler's 128-bit integer (g++ and clang++ on 64-bit targets).
+__extension__ typedef unsigned __int128 u128;
+
+// 10^0 to 10^19, all exact in 64 bits.
+constexpr std::array<std::uint64_t, 20> Zehnerpotenzen = [] {
+    std::array<std::uint64_t, 20> p{};
+    p[0] = 1;
+    for (std::size_t i = 1; i < p.size(); ++i)
+        p[i] = p[i - 1] * 10;
+    return p;
+}();
+
+// Digit pairs "00" to "99".
+constexpr std::array<char, 200> Ziffernpaare = [] {
+    std::array<char, 200> p{};
+    for (int i = 0; i < 100; ++i) {
+        p[static_cast<std::size_t>(2 * i)] = static_cast<char>('0' + i / 10);
+        p[static_cast<std::size_t>(2 * i + 1)] = static_cast<char>('0' + i % 10);
     }
+    return p;
+}();
+
+// Writes the 15 digits of a number below 10^15, leading zeros included:
+// the last eight and the first seven in pairs from the right.
+void schreibeFuenfzehnZiffern(std::uint64_t zahl, char* ziffern) {
+    auto paare = [](std::uint32_t wert, char* ende, int anzahl) {
+        for (int i = 0; i < anzahl; ++i, wert /= 100) {
+            ende -= 2;
+            ende[0] = Ziffernpaare[2 * (wert % 100)];
+            ende[1] = Ziffernpaare[2 * (wert % 100) + 1];
+        }
+        return wert;
+    };
+    paare(static_cast<std::uint32_t>(zahl % 100'000'000), ziffern + 15, 4);
+    const std::uint32_t erste =
+        paare(static_cast<std::uint32_t>(zahl / 100'000'000), ziffern + 7, 3);
+    ziffern[0] = static_cast<char>('0' + erste);
 }
+
+} // namespace
+
+// The value is m·2^e2 with whole m below 2^53. For a magnitude below 10^15
+// that is not tiny, scaling it to 15 digits before the point, m·10^k·2^e2
+// with k from 0 to 19, fits 117 bits: the product m·10^k is exact in 128
+// bits, and shifting out the -e2 fraction bits leaves the whole part and the
+// exact rest, so the rounding needs no approximation at all.
+bool intern::SchnelleZiffern(double betrag, std::uint64_t& ziffern, int& exponent) {
+    if (!(betrag >= 1e-5 && betrag < 1e15)) return false;
+    const auto bits = std::bit_cast<std::uint64_t>(betrag);
+    const int binaer = static_cast<int>(bits >> 52) - 1023; // normal in this range
+    const std::uint64_t m = (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
+    const int bruchbits = 52 - binaer; // -e2: 3 to 69 in this range
+    if (bruchbits <= 0) return false;  // cannot happen below 10^15; kept for safety
+    // floor(binaer·log10 2) by the usual integer approximation: the decimal
+    // exponent or one less.
+    int e = std::max((binaer * 78913) >> 18, -5);
+    auto skaliert = [&](int dezimal) {
+        return static_cast<u128>(m) * Zehnerpotenzen[static_cast<std::size_t>(14 - dezimal)];
+    };
+    u128 produkt = skaliert(e);
+    if ((produkt >> bruchbits) >= Zehnerpotenzen[15]) {
+        ++e;
+        produkt = skaliert(e);
+    }
+    auto ganz = static_cast<std::uint64_t>(produkt >> bruchbits);
+    if (ganz < Zehnerpotenzen[14] || ganz >= Zehnerpotenzen[15]) return false;
+    const u128 rest = produkt & ((u128{1} << bruchbits) - 1);
+    const u128 haelfte = u128{1} << (bruchbits - 1);
+    // An exact half goes to the even neighbour, as the exact conversion
+    // (to_chars with a precision) rounds it.
+    const bool aufrunden = rest > haelfte || (rest == haelfte && ganz % 2 == 1);
+    if (aufrunden && ++ganz == Zehnerpotenzen[15]) {
+        ganz = Zehnerpotenzen[14];
+        ++e;
+    }
+    ziffern = ganz;
+    exponent = e;
+    return true;
+}
+
+namespace {
 
 Dezimalform dezimalform(double wert) {
     Dezimalform form;
@@ -180,13 +224,13 @@ Dezimalform dezimalform(double wert) {
         return form;
     }
     {
-        std::array<char, 20> ziffern{};
+        std::uint64_t ziffern = 0;
         int exponent = 0;
-        if (schnelleDezimalform(std::fabs(wert), ziffern, exponent)) {
+        if (intern::SchnelleZiffern(std::fabs(wert), ziffern, exponent)) {
+            schreibeFuenfzehnZiffern(ziffern, form.ziffern.data());
             int anzahl = Stellen;
-            while (anzahl > 1 && ziffern[static_cast<std::size_t>(anzahl - 1)] == '0')
+            while (anzahl > 1 && form.ziffern[static_cast<std::size_t>(anzahl - 1)] == '0')
                 --anzahl;
-            std::copy_n(ziffern.begin(), anzahl, form.ziffern.begin());
             form.anzahl = anzahl;
             form.exponent = exponent;
             return form;
@@ -251,16 +295,17 @@ void loeseAus(int flag) {
         null = null / null;
 }
 
-// The two number texts. Zahltext form: a blank in front of values >= 0 and
-// no "0" before the point; regional form: neither.
-std::string zahlform(double wert, bool zahltextForm, char trenner) {
+} // namespace
+
+intern::Zahlzeichen intern::Zahlform(double wert, bool zahltextForm, char trenner) {
+    Zahlzeichen ergebnis;
     if (!std::isfinite(wert)) {
         // A value that is no number never becomes a text: the fault stays
         // raised for the routine's handler, the text is empty.
         loeseAus(std::isnan(wert) ? FE_INVALID : FE_OVERFLOW);
-        return {};
+        return ergebnis;
     }
-    std::array<char, 48> puffer;
+    std::array<char, 48>& puffer = ergebnis.zeichen;
     char* p = puffer.data();
     const bool negativ = std::signbit(wert) && wert != 0;
     if (negativ)
@@ -268,10 +313,13 @@ std::string zahlform(double wert, bool zahltextForm, char trenner) {
     else if (zahltextForm)
         *p++ = ' ';
     // Whole numbers below 10^15 have at most 15 digits: written as they are.
-    if (std::fabs(wert) < 1e15 && std::trunc(wert) == wert) {
-        const auto ganz = static_cast<long long>(std::fabs(wert));
-        p = std::to_chars(p, puffer.data() + puffer.size(), ganz).ptr;
-        return std::string(puffer.data(), p);
+    // (The conversion to a whole number drops the fraction exactly, so the
+    // comparison is the test trunc(wert) == wert.)
+    const double betrag = std::fabs(wert);
+    if (betrag < 1e15 && static_cast<double>(static_cast<long long>(betrag)) == betrag) {
+        p = std::to_chars(p, puffer.data() + puffer.size(), static_cast<long long>(betrag)).ptr;
+        ergebnis.laenge = static_cast<std::size_t>(p - puffer.data());
+        return ergebnis;
     }
     const Dezimalform form = dezimalform(wert);
     const char* z = form.ziffern.data();
@@ -285,9 +333,9 @@ std::string zahlform(double wert, bool zahltextForm, char trenner) {
         }
         *p++ = 'E';
         *p++ = exponent < 0 ? '-' : '+';
-        const int betrag = std::abs(exponent);
-        if (betrag < 10) *p++ = '0';
-        p = std::to_chars(p, puffer.data() + puffer.size(), betrag).ptr;
+        const int hoehe = std::abs(exponent);
+        if (hoehe < 10) *p++ = '0';
+        p = std::to_chars(p, puffer.data() + puffer.size(), hoehe).ptr;
     } else if (exponent < 0) {
         if (!zahltextForm) *p++ = '0';
         *p++ = trenner;
@@ -301,8 +349,31 @@ std::string zahlform(double wert, bool zahltextForm, char trenner) {
         *p++ = trenner;
         p = std::copy(z + exponent + 1, z + anzahl, p);
     }
-    return std::string(puffer.data(), p);
+    ergebnis.laenge = static_cast<std::size_t>(p - puffer.data());
+    return ergebnis;
 }
+
+intern::Zahlzeichen intern::Zahltextzeichen(double wert) {
+    return Zahlform(wert, true, '.');
+}
+
+intern::Zahlzeichen intern::Regionalzeichen(double wert) {
+    return Zahlform(wert, false, Dezimaltrenner());
+}
+
+intern::Zahlzeichen intern::Punktzeichen(double wert) {
+    // The separator is the only ',' such a text can hold.
+    const char trenner = Dezimaltrenner();
+    return Zahlform(wert, false, trenner == ',' ? '.' : trenner);
+}
+
+double intern::Zehnerpotenz(int n) {
+    return n >= 0 && n < static_cast<int>(ExakteZehnerpotenzen.size())
+               ? ExakteZehnerpotenzen[static_cast<std::size_t>(n)]
+               : std::pow(10.0, n);
+}
+
+namespace {
 
 // The common case: blanks in front, then a plain decimal number with
 // optional '-', ended by the end of the text or by a character that cannot
@@ -317,32 +388,31 @@ bool schnellGelesen(const std::string& text, double& wert) {
     const char* const anfang = p;
     const bool negativ = p < ende && *p == '-';
     if (negativ) ++p;
-    // Digits collected as a whole number w with k of them after the point.
+    // Digits collected as a whole number w with k of them after the point;
+    // w is exact as long as there are at most 19 digits (checked below).
     std::uint64_t w = 0;
-    int ziffern = 0, nachkomma = 0;
-    bool punkt = false;
-    for (; p < ende; ++p) {
-        if (istZiffer(*p)) {
-            if (ziffern < 19) w = w * 10 + static_cast<std::uint64_t>(*p - '0');
-            ++ziffern;
-            nachkomma += punkt;
-        } else if (*p == '.' && !punkt) {
-            punkt = true;
-        } else if (istLeerraum(*p) || *p == 'E' || *p == 'e' || ziffern == 0) {
-            return false;
-        } else {
-            break;
-        }
+    auto ziffernfolge = [&] {
+        const char* const von = p;
+        for (; p < ende && istZiffer(*p); ++p)
+            w = w * 10 + static_cast<std::uint64_t>(*p - '0');
+        return static_cast<int>(p - von);
+    };
+    int ziffern = ziffernfolge();
+    int nachkomma = 0;
+    if (p < ende && *p == '.') {
+        ++p;
+        nachkomma = ziffernfolge();
+        ziffern += nachkomma;
     }
-    if (ziffern == 0) return false;
+    // Blanks, tabs or line feeds inside, and an exponent, are the general
+    // reading's; so is anything without a digit ("+7", ".", "-x").
+    if (ziffern == 0 || (p < ende && (istLeerraum(*p) || *p == 'E' || *p == 'e'))) return false;
     // w and 10^k are exact doubles: one division gives the correctly
     // rounded value. Everything else goes through from_chars.
     constexpr std::uint64_t ExakteGanzzahl = std::uint64_t{1} << 53;
     if (ziffern <= 19 && w <= ExakteGanzzahl && nachkomma <= 22) {
-        static constexpr std::array<double, 23> Potenz = {
-            1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-            1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-        const double betrag = static_cast<double>(w) / Potenz[static_cast<std::size_t>(nachkomma)];
+        const double betrag =
+            static_cast<double>(w) / ExakteZehnerpotenzen[static_cast<std::size_t>(nachkomma)];
         wert = negativ ? -betrag : betrag;
         return true;
     }
@@ -381,15 +451,15 @@ double Zahlwert(const std::string& text) {
 }
 
 std::string Zahltext(double wert) {
-    return zahlform(wert, true, '.');
+    return std::string(intern::Zahltextzeichen(wert).text());
 }
 
 std::string Regionalzahltext(double wert) {
-    return zahlform(wert, false, Dezimaltrenner());
+    return std::string(intern::Regionalzeichen(wert).text());
 }
 
 double Runden(double x, int16_t n) {
-    const double p = std::pow(10.0, n);
+    const double p = intern::Zehnerpotenz(n);
     const double y = x * p;
     const double s = x > 0 ? 1.0 : (x < 0 ? -1.0 : 0.0);
     const double z = y + s * 0.5;

@@ -1,0 +1,463 @@
+// The number texts and rounding as they were before their fast exact paths,
+// kept verbatim as the oracle that the current ones must match character for
+// character (zahlen_aequivalenz_test.cpp).
+#pragma once
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cfenv>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <string>
+#include <string_view>
+
+#include "geodesy/modKartovex.h"
+
+namespace zahlen_alt {
+
+using modKartovex::Dezimaltrenner;
+
+namespace {
+
+bool istLeerraum(char z) {
+    return z == ' ' || z == '\t' || z == '\n';
+}
+bool istZiffer(char z) {
+    return z >= '0' && z <= '9';
+}
+
+// The leading number of a text with every blank, tab and line feed removed:
+// sign, digits with at most one '.', and the exponent as a number.
+struct Zahlteile {
+    bool negativ = false;
+    std::string_view mantisse; // digits and at most one '.'
+    int ziffern = 0;           // digits in the mantisse
+    long exponent = 0;
+};
+
+// Exponents beyond this give overflow or underflow anyway; the clamp keeps
+// the counting in range for absurdly long texts.
+constexpr long Exponentgrenze = 1'000'000;
+
+// The cleaned digits are collected in one reused buffer, so that reading a
+// number allocates nothing once the buffer has grown (the module runs on the
+// user-interface thread; thread_local keeps other threads apart).
+std::string& Zahlpuffer() {
+    thread_local std::string puffer;
+    return puffer;
+}
+
+Zahlteile zerlege(const std::string& text, std::string& puffer) {
+    Zahlteile teile;
+    puffer.clear();
+    std::size_t i = 0;
+    const std::size_t n = text.size();
+    auto ueberspringe = [&] {
+        while (i < n && istLeerraum(text[i]))
+            ++i;
+    };
+    ueberspringe();
+    if (i < n && (text[i] == '+' || text[i] == '-')) {
+        teile.negativ = text[i] == '-';
+        ++i;
+    }
+    bool punkt = false;
+    for (ueberspringe(); i < n; ++i, ueberspringe()) {
+        if (istZiffer(text[i])) {
+            puffer += text[i];
+            ++teile.ziffern;
+        } else if (text[i] == '.' && !punkt) {
+            puffer += '.';
+            punkt = true;
+        } else {
+            break;
+        }
+    }
+    teile.mantisse = puffer;
+    if (teile.ziffern == 0 || i >= n || (text[i] != 'E' && text[i] != 'e')) return teile;
+    // Only 'E' or 'e' start an exponent; without digits after it the
+    // exponent part is not part of the number ("1E" is 1).
+    ++i;
+    ueberspringe();
+    bool negativerExponent = false;
+    if (i < n && (text[i] == '+' || text[i] == '-')) {
+        negativerExponent = text[i] == '-';
+        ++i;
+    }
+    long exponent = 0;
+    for (ueberspringe(); i < n && istZiffer(text[i]); ++i, ueberspringe())
+        exponent = std::min(exponent * 10 + (text[i] - '0'), Exponentgrenze);
+    teile.exponent = negativerExponent ? -exponent : exponent;
+    return teile;
+}
+
+// Decimal order of the leading significant digit of a mantisse ("123.4" is
+// 3, ".05" is -1), used to tell overflow from underflow.
+long ordnung(std::string_view mantisse) {
+    const auto punkt = mantisse.find('.');
+    const std::string_view ganz = mantisse.substr(0, punkt);
+    const auto erste = ganz.find_first_not_of('0');
+    if (erste != std::string_view::npos) return static_cast<long>(ganz.size() - erste);
+    if (punkt == std::string_view::npos) return 0;
+    const auto bruch = mantisse.find_first_not_of('0', punkt + 1);
+    return bruch == std::string_view::npos ? 0 : -static_cast<long>(bruch - punkt - 1);
+}
+
+// The value rounded to 15 significant digits: the digits without trailing
+// zeros, and the decimal exponent of the first one (value = d.ddd·10^exponent).
+struct Dezimalform {
+    bool negativ = false;
+    std::array<char, 15> ziffern{};
+    int anzahl = 0;
+    int exponent = 0;
+};
+
+constexpr int Stellen = 15;
+
+// Digits and exponent of a to_chars text in scientific form (d.ddde±xx).
+int zerlegeWissenschaftlich(const char* anfang, const char* ende, std::array<char, 20>& ziffern,
+                            int& exponent) {
+    int anzahl = 0;
+    const char* p = anfang;
+    for (; p < ende && *p != 'e'; ++p)
+        if (*p != '.') ziffern[static_cast<std::size_t>(anzahl++)] = *p;
+    ++p; // 'e'
+    if (p < ende && *p == '+') ++p;
+    std::from_chars(p, ende, exponent);
+    return anzahl;
+}
+
+// Powers of ten, exact in a 64-bit mantissa up to 10^27.
+constexpr std::array<long double, 20> Zehnerpotenzen = {
+    1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1e5L,  1e6L,  1e7L,  1e8L,  1e9L,
+    1e10L, 1e11L, 1e12L, 1e13L, 1e14L, 1e15L, 1e16L, 1e17L, 1e18L, 1e19L};
+
+// The 15 digits of magnitudes from 10^-5 to below 10^15 with one scaling in
+// extended precision: the product carries an error below 10^-4 of the last
+// digit, so the rounding is certain unless the dropped part lies within
+// 10^-3 of one half; then (and where long double is no wider than double)
+// this gives up and the exact conversion decides.
+bool schnelleDezimalform(double betrag, std::array<char, 20>& ziffern, int& exponent) {
+    if constexpr (std::numeric_limits<long double>::digits < 64) {
+        return false;
+    } else {
+        if (!(betrag >= 1e-5 && betrag < 1e15)) return false;
+        // The decimal exponent from the binary one: right or one too small.
+        constexpr double Log10Von2 = 0.30102999566398120;
+        const int binaer =
+            static_cast<int>((std::bit_cast<std::uint64_t>(betrag) >> 52) & 0x7FF) - 1023;
+        int e = static_cast<int>(std::floor(binaer * Log10Von2));
+        e = std::clamp(e, -5, 14);
+        long double m = betrag * Zehnerpotenzen[static_cast<std::size_t>(14 - e)];
+        if (m < 1e14L && e > -5) {
+            --e;
+            m = betrag * Zehnerpotenzen[static_cast<std::size_t>(14 - e)];
+        } else if (m >= 1e15L && e < 14) {
+            ++e;
+            m = betrag * Zehnerpotenzen[static_cast<std::size_t>(14 - e)];
+        }
+        if (m < 1e14L || m >= 1e15L) return false;
+        const long double ganz = std::floor(m);
+        const long double rest = m - ganz;
+        if (std::fabs(rest - 0.5L) < 1e-3L) return false;
+        auto zahl = static_cast<unsigned long long>(ganz) + (rest > 0.5L ? 1 : 0);
+        if (zahl == 1'000'000'000'000'000ULL) {
+            zahl /= 10;
+            ++e;
+        }
+        std::to_chars(ziffern.data(), ziffern.data() + ziffern.size(), zahl);
+        exponent = e;
+        return true;
+    }
+}
+
+Dezimalform dezimalform(double wert) {
+    Dezimalform form;
+    form.negativ = std::signbit(wert) && wert != 0;
+    if (wert == 0) {
+        form.ziffern[0] = '0';
+        form.anzahl = 1;
+        return form;
+    }
+    {
+        std::array<char, 20> ziffern{};
+        int exponent = 0;
+        if (schnelleDezimalform(std::fabs(wert), ziffern, exponent)) {
+            int anzahl = Stellen;
+            while (anzahl > 1 && ziffern[static_cast<std::size_t>(anzahl - 1)] == '0')
+                --anzahl;
+            std::copy_n(ziffern.begin(), anzahl, form.ziffern.begin());
+            form.anzahl = anzahl;
+            form.exponent = exponent;
+            return form;
+        }
+    }
+    // The shortest round-trip digits are fast to get. With at most 15 of them
+    // they are the value rounded to 15 digits; with 16 or 17 they are rounded
+    // here, half up, which gives the same as rounding the exact binary value
+    // except when the dropped part is exactly one half: then the exact
+    // (slower) conversion decides.
+    std::array<char, 40> text{};
+    std::array<char, 20> ziffern{};
+    int exponent = 0;
+    const double betrag = std::fabs(wert);
+    auto ende =
+        std::to_chars(text.data(), text.data() + text.size(), betrag, std::chars_format::scientific)
+            .ptr;
+    int anzahl = zerlegeWissenschaftlich(text.data(), ende, ziffern, exponent);
+    if (anzahl > Stellen) {
+        if (anzahl == Stellen + 1 && ziffern[Stellen] == '5') {
+            ende = std::to_chars(text.data(), text.data() + text.size(), betrag,
+                                 std::chars_format::scientific, Stellen - 1)
+                       .ptr;
+            anzahl = zerlegeWissenschaftlich(text.data(), ende, ziffern, exponent);
+        } else {
+            const bool aufrunden = ziffern[Stellen] >= '5';
+            anzahl = Stellen;
+            if (aufrunden) {
+                int k = Stellen - 1;
+                for (; k >= 0 && ziffern[static_cast<std::size_t>(k)] == '9'; --k)
+                    ziffern[static_cast<std::size_t>(k)] = '0';
+                if (k >= 0) {
+                    ++ziffern[static_cast<std::size_t>(k)];
+                } else {
+                    ziffern[0] = '1';
+                    ++exponent;
+                }
+            }
+        }
+    }
+    while (anzahl > 1 && ziffern[static_cast<std::size_t>(anzahl - 1)] == '0')
+        --anzahl;
+    std::copy_n(ziffern.begin(), anzahl, form.ziffern.begin());
+    form.anzahl = anzahl;
+    form.exponent = exponent;
+    return form;
+}
+
+// Plain notation is used for decimal exponents from -5 to 14, that is for
+// magnitudes from 0.00001 up to below 10^15; beyond that the exponent form
+// d.dddE±xx (at least two exponent digits), which Zahlwert reads back.
+constexpr int kleinsterExponent = -5;
+constexpr int groessterExponent = 14;
+
+// A fault a strict runtime raises, done as real arithmetic so that it shows
+// in the floating-point status like any other.
+void loeseAus(int flag) {
+    volatile double gross = 1e308, null = 0.0;
+    if (flag == FE_OVERFLOW)
+        gross = gross * 10;
+    else
+        null = null / null;
+}
+
+// The two number texts. Zahltext form: a blank in front of values >= 0 and
+// no "0" before the point; regional form: neither.
+std::string zahlform(double wert, bool zahltextForm, char trenner) {
+    if (!std::isfinite(wert)) {
+        // A value that is no number never becomes a text: the fault stays
+        // raised for the routine's handler, the text is empty.
+        loeseAus(std::isnan(wert) ? FE_INVALID : FE_OVERFLOW);
+        return {};
+    }
+    std::array<char, 48> puffer;
+    char* p = puffer.data();
+    const bool negativ = std::signbit(wert) && wert != 0;
+    if (negativ)
+        *p++ = '-';
+    else if (zahltextForm)
+        *p++ = ' ';
+    // Whole numbers below 10^15 have at most 15 digits: written as they are.
+    if (std::fabs(wert) < 1e15 && std::trunc(wert) == wert) {
+        const auto ganz = static_cast<long long>(std::fabs(wert));
+        p = std::to_chars(p, puffer.data() + puffer.size(), ganz).ptr;
+        return std::string(puffer.data(), p);
+    }
+    const Dezimalform form = dezimalform(wert);
+    const char* z = form.ziffern.data();
+    const int anzahl = form.anzahl;
+    const int exponent = form.exponent;
+    if (exponent < kleinsterExponent || exponent > groessterExponent) {
+        *p++ = z[0];
+        if (anzahl > 1) {
+            *p++ = trenner;
+            p = std::copy(z + 1, z + anzahl, p);
+        }
+        *p++ = 'E';
+        *p++ = exponent < 0 ? '-' : '+';
+        const int betrag = std::abs(exponent);
+        if (betrag < 10) *p++ = '0';
+        p = std::to_chars(p, puffer.data() + puffer.size(), betrag).ptr;
+    } else if (exponent < 0) {
+        if (!zahltextForm) *p++ = '0';
+        *p++ = trenner;
+        p = std::fill_n(p, -exponent - 1, '0');
+        p = std::copy(z, z + anzahl, p);
+    } else if (anzahl <= exponent + 1) {
+        p = std::copy(z, z + anzahl, p);
+        p = std::fill_n(p, exponent + 1 - anzahl, '0');
+    } else {
+        p = std::copy(z, z + exponent + 1, p);
+        *p++ = trenner;
+        p = std::copy(z + exponent + 1, z + anzahl, p);
+    }
+    return std::string(puffer.data(), p);
+}
+
+// The common case: blanks in front, then a plain decimal number with
+// optional '-', ended by the end of the text or by a character that cannot
+// continue a number ("32U", "12,5", "1.2.3"). Returns false for anything
+// else (blanks, tabs or line feeds inside, '+', an exponent), which the
+// general reading then handles.
+bool schnellGelesen(const std::string& text, double& wert) {
+    const char* p = text.data();
+    const char* const ende = p + text.size();
+    while (p < ende && *p == ' ')
+        ++p;
+    const char* const anfang = p;
+    const bool negativ = p < ende && *p == '-';
+    if (negativ) ++p;
+    // Digits collected as a whole number w with k of them after the point.
+    std::uint64_t w = 0;
+    int ziffern = 0, nachkomma = 0;
+    bool punkt = false;
+    for (; p < ende; ++p) {
+        if (istZiffer(*p)) {
+            if (ziffern < 19) w = w * 10 + static_cast<std::uint64_t>(*p - '0');
+            ++ziffern;
+            nachkomma += punkt;
+        } else if (*p == '.' && !punkt) {
+            punkt = true;
+        } else if (istLeerraum(*p) || *p == 'E' || *p == 'e' || ziffern == 0) {
+            return false;
+        } else {
+            break;
+        }
+    }
+    if (ziffern == 0) return false;
+    // w and 10^k are exact doubles: one division gives the correctly
+    // rounded value. Everything else goes through from_chars.
+    constexpr std::uint64_t ExakteGanzzahl = std::uint64_t{1} << 53;
+    if (ziffern <= 19 && w <= ExakteGanzzahl && nachkomma <= 22) {
+        static constexpr std::array<double, 23> Potenz = {
+            1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+            1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+        const double betrag = static_cast<double>(w) / Potenz[static_cast<std::size_t>(nachkomma)];
+        wert = negativ ? -betrag : betrag;
+        return true;
+    }
+    return std::from_chars(anfang, p, wert).ec == std::errc{};
+}
+
+} // namespace
+
+inline double Zahlwert(const std::string& text) {
+    double schnell = 0.0;
+    if (schnellGelesen(text, schnell)) return schnell;
+    std::string& zahl = Zahlpuffer();
+    const Zahlteile teile = zerlege(text, zahl);
+    if (teile.ziffern == 0) return 0.0;
+    const long ordnungDerMantisse = teile.exponent != 0 ? ordnung(teile.mantisse) : 0;
+    if (teile.exponent != 0) {
+        std::array<char, 24> exponent{'e'};
+        const auto ende =
+            std::to_chars(exponent.data() + 1, exponent.data() + exponent.size(), teile.exponent)
+                .ptr;
+        zahl.append(exponent.data(), ende);
+    }
+    double wert = 0.0;
+    const auto ergebnis = std::from_chars(zahl.data(), zahl.data() + zahl.size(), wert);
+    if (ergebnis.ec == std::errc::result_out_of_range) {
+        if ((teile.exponent != 0 ? ordnungDerMantisse : ordnung(zahl)) + teile.exponent > 0) {
+            // Too large for a double: raise the overflow a strict runtime
+            // raises, so the handler of the calling routine reports it.
+            loeseAus(FE_OVERFLOW);
+            wert = HUGE_VAL;
+        } else {
+            wert = 0.0; // underflow is no fault: the value is 0
+        }
+    }
+    return teile.negativ ? -wert : wert;
+}
+
+inline std::string Zahltext(double wert) {
+    return zahlform(wert, true, '.');
+}
+
+inline std::string Regionalzahltext(double wert) {
+    return zahlform(wert, false, Dezimaltrenner());
+}
+
+inline double Runden(double x, int16_t n) {
+    const double p = std::pow(10.0, n);
+    const double y = x * p;
+    const double s = x > 0 ? 1.0 : (x < 0 ? -1.0 : 0.0);
+    const double z = y + s * 0.5;
+    return std::trunc(z) / p;
+}
+
+inline std::string Dezimaltext(const std::string& t, int16_t n) {
+    const double wert = Zahlwert(t);
+    if (!std::isfinite(wert)) {
+        loeseAus(FE_OVERFLOW);
+        return {};
+    }
+    // Round the 15-digit decimal form to n decimals, halves away from zero.
+    Dezimalform form = dezimalform(wert);
+    std::string ziffern(form.ziffern.data(), static_cast<std::size_t>(form.anzahl));
+    int exponent = form.exponent;
+    const int behalten = exponent + 1 + n; // digits that stay
+    if (behalten < 0) {
+        ziffern = "0";
+        exponent = 0;
+    } else if (behalten < static_cast<int>(ziffern.size())) {
+        const bool aufrunden = ziffern[static_cast<std::size_t>(behalten)] >= '5';
+        ziffern.resize(static_cast<std::size_t>(behalten));
+        if (aufrunden) {
+            int k = behalten - 1;
+            for (; k >= 0 && ziffern[static_cast<std::size_t>(k)] == '9'; --k)
+                ziffern[static_cast<std::size_t>(k)] = '0';
+            if (k >= 0) {
+                ++ziffern[static_cast<std::size_t>(k)];
+            } else {
+                ziffern.insert(ziffern.begin(), '1');
+                ++exponent;
+            }
+        }
+        if (ziffern.empty()) {
+            ziffern = "0";
+            exponent = 0;
+        }
+    }
+    // Lay the digits out on a fixed grid: integer part, separator, n decimals.
+    std::string ganz, bruch;
+    for (int k = 0; k < static_cast<int>(ziffern.size()); ++k) {
+        const int stelle = exponent - k; // power of ten of this digit
+        if (stelle >= 0)
+            ganz += ziffern[static_cast<std::size_t>(k)];
+        else if (-stelle <= n)
+            bruch += ziffern[static_cast<std::size_t>(k)];
+    }
+    if (exponent >= 0)
+        ganz.append(
+            static_cast<std::size_t>(std::max(0, exponent + 1 - static_cast<int>(ganz.size()))),
+            '0');
+    else
+        bruch.insert(0, static_cast<std::size_t>(std::min<int>(n, -exponent - 1)), '0');
+    if (ganz.empty()) ganz = "0";
+    bruch.resize(static_cast<std::size_t>(std::max<int>(n, 0)), '0');
+    // A negative value keeps its sign even where it rounds to zero.
+    std::string text = form.negativ ? "-" : "";
+    text += ganz;
+    text += Dezimaltrenner();
+    text += bruch;
+    for (char& z : text)
+        if (z == ',') z = '.';
+    if (text.back() == '.') text.pop_back();
+    return text;
+}
+
+} // namespace zahlen_alt
