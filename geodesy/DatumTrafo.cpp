@@ -4,6 +4,7 @@
 
 #include "Ellipsoide.h"
 #include "Fehlerbehandlung.h"
+#include "Zahlform.h"
 #include "modKartovex.h"
 
 namespace modKartovex {
@@ -77,9 +78,9 @@ void DatumTrafo(std::string& Breite, std::string& Laenge, std::string& Hoehe,
         const double laenge = lambdaGrad + dLambda;
         const double hoehe = h + dh;
         pruefeWerte(breite, laenge, hoehe);
-        Breite = Zahltext(breite);
-        Laenge = Zahltext(laenge);
-        Hoehe = Zahltext(hoehe);
+        Breite.assign(intern::Zahltextzeichen(breite).text());
+        Laenge.assign(intern::Zahltextzeichen(laenge).text());
+        Hoehe.assign(intern::Zahltextzeichen(hoehe).text());
     });
 }
 

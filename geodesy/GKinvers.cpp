@@ -6,6 +6,7 @@
 
 #include "Ellipsoide.h"
 #include "Fehlerbehandlung.h"
+#include "Zahlform.h"
 #include "modKartovex.h"
 
 namespace modKartovex {
@@ -81,8 +82,8 @@ void GK_G(std::string& Hoch, std::string& Rechts, std::string& Streifen) {
 
         const auto [breite, laenge] = InverseReihen(Zahlwert(Hoch), y, L0);
         pruefeWerte(breite, laenge);
-        Hoch = Zahltext(breite);
-        Rechts = Zahltext(laenge);
+        Hoch.assign(Zahltextzeichen(breite).text());
+        Rechts.assign(Zahltextzeichen(laenge).text());
     });
 }
 

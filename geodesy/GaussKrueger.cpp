@@ -5,6 +5,7 @@
 
 #include "Ellipsoide.h"
 #include "Fehlerbehandlung.h"
+#include "Zahlform.h"
 #include "modKartovex.h"
 
 namespace modKartovex {
@@ -39,14 +40,13 @@ Streifen Streifenwahl(const std::string& breite, double lambdaGrad) {
 }
 
 // "E009°", "W003°": hemisphere letter, three digits of the meridian, degree sign.
-std::string Meridiantext(double L0, double lambdaGrad) {
-    const std::string zahl = Zahltext(std::fabs(L0));
-    const std::string_view ziffern = std::string_view(zahl).substr(zahl.find_first_not_of(' '));
-    std::string text(1, lambdaGrad >= 0 ? 'E' : 'W');
+void schreibeMeridiantext(std::string& text, double L0, double lambdaGrad) {
+    const intern::Zahlzeichen zahl = intern::Zahltextzeichen(std::fabs(L0));
+    const std::string_view ziffern = zahl.text().substr(zahl.text().find_first_not_of(' '));
+    text.assign(1, lambdaGrad >= 0 ? 'E' : 'W');
     if (ziffern.size() < 3) text.append(3 - ziffern.size(), '0');
     text += ziffern;
     text += "°";
-    return text;
 }
 
 } // namespace
@@ -69,7 +69,7 @@ void G_GK(std::string& Breite, std::string& Laenge, std::string& Streifen) {
         const double N = c / V;
 
         const auto [k, L0] = Streifenwahl(Streifen, lambdaGrad);
-        Streifen = Meridiantext(L0, lambdaGrad);
+        schreibeMeridiantext(Streifen, L0, lambdaGrad);
         const double l = lambdaGrad - L0;
 
         const double G = r.E0 * phiGrad + r.E2 * std::sin(2 * phi) + r.E4 * std::sin(4 * phi) +
@@ -96,8 +96,8 @@ void G_GK(std::string& Breite, std::string& Laenge, std::string& Streifen) {
         const double hoch = Runden(x, 0);
         const double rechts = (Runden(y, 0) + 500000) + k * 1000000;
         pruefeWerte(hoch, rechts);
-        Breite = Zahltext(hoch);
-        Laenge = Zahltext(rechts);
+        Breite.assign(intern::Zahltextzeichen(hoch).text());
+        Laenge.assign(intern::Zahltextzeichen(rechts).text());
     });
 }
 

@@ -127,45 +127,53 @@ void UTMziv_UTMmil(std::string& Zone, std::string& Rechts, std::string& Hoch) {
         const std::string_view zeile =
             Buchstabe(Zeilensatz(ziffer(hoch[1]), z), ziffer(hoch[2]) + 1);
 
-        // Nothing can fail from here: the text grows in place.
-        Zone.reserve(Zone.size() + 20);
-        Zone += "  ";
-        Zone += spalte;
-        Zone += zeile;
-        Zone += "  ";
+        // Nothing can fail from here. The tail is put together first and
+        // appended at once (at most 6 + 4 dots + 10 characters of up to 4
+        // bytes each).
+        std::array<char, 64> teil;
+        std::size_t n = 0;
+        auto dazu = [&](std::string_view z) {
+            n = static_cast<std::size_t>(std::copy(z.begin(), z.end(), teil.begin() + n) -
+                                         teil.begin());
+        };
+        dazu("  ");
+        dazu(spalte);
+        dazu(zeile);
+        dazu("  ");
         for (std::size_t stelle = 3; stelle <= 7; ++stelle) {
-            if (stelle > 3) Zone += '.';
-            Zone += rechts[stelle];
-            Zone += hoch[stelle];
+            if (stelle > 3) dazu(".");
+            dazu(rechts[stelle]);
+            dazu(hoch[stelle]);
         }
+        Zone.append(teil.data(), n);
     });
 }
 
 void UTMmil_UTMref(std::string& Text) {
     mitWertpruefung([&] {
         // Missing groups read as zeros.
-        // Missing groups read as zeros.
         constexpr std::string_view Nullgruppen = ".00.00.00.00.00";
         constexpr std::size_t Ostziffern[] = {10, 13, 16, 19, 22};
         constexpr std::size_t Nordziffern[] = {11, 14, 17, 20, 23};
         const Zeichenfolge text(Text);
         if (text.ascii()) {
-            // Every position is a byte: pick them from the text or the zeros.
-            auto zeichen = [&](std::size_t stelle) -> std::string_view {
-                if (stelle <= Text.size()) return std::string_view(Text).substr(stelle - 1, 1);
-                const std::size_t rest = stelle - Text.size();
-                return rest <= Nullgruppen.size() ? Nullgruppen.substr(rest - 1, 1)
-                                                  : std::string_view{};
-            };
-            std::array<char, 24> ref{};
+            // Every position is a byte: pick them from the text or the zeros
+            // after it; a position beyond both gives nothing.
+            const std::size_t laenge = Text.size();
+            std::array<char, 24> ref;
             std::size_t n = 0;
+            auto nimm = [&](std::size_t stelle) {
+                if (stelle <= laenge)
+                    ref[n++] = Text[stelle - 1];
+                else if (stelle - laenge <= Nullgruppen.size())
+                    ref[n++] = Nullgruppen[stelle - laenge - 1];
+            };
             for (std::size_t stelle = 1; stelle <= 9; ++stelle)
-                for (char z : zeichen(stelle))
-                    ref[n++] = z;
-            for (const auto* stellen : {Ostziffern, Nordziffern})
-                for (std::size_t i = 0; i < 5; ++i)
-                    for (char z : zeichen(stellen[i]))
-                        ref[n++] = z;
+                nimm(stelle);
+            for (std::size_t stelle : Ostziffern)
+                nimm(stelle);
+            for (std::size_t stelle : Nordziffern)
+                nimm(stelle);
             Text.assign(ref.data(), n);
             return;
         }

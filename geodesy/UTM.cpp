@@ -5,6 +5,7 @@
 
 #include "Ellipsoide.h"
 #include "Fehlerbehandlung.h"
+#include "Zahlform.h"
 #include "modKartovex.h"
 
 namespace modKartovex {
@@ -27,28 +28,33 @@ constexpr double Falschrechts = 500000;
 constexpr double Falschhoch = 10000000;
 constexpr double GroessterHochwert = 9999999;
 
-struct Zone {
-    std::string text; // two digits, or empty
-    int nummer;       // 0 when the text is empty
-};
-
 // The special zones of the bands V and X; any other band keeps the
-// standard zone.
-Zone Sonderzone(char band, double lambda, Zone standard) {
+// standard zone (0 for none).
+int Sonderzone(char band, double lambda, int standard) {
     if (band == 'V') {
-        if (lambda >= 0 && lambda <= 3) return {"31", 31};
-        if (lambda > 3 && lambda < 12) return {"32", 32};
+        if (lambda >= 0 && lambda <= 3) return 31;
+        if (lambda > 3 && lambda < 12) return 32;
     } else if (band == 'X') {
-        if (lambda >= 0 && lambda <= 9) return {"31", 31};
-        if (lambda > 9 && lambda <= 21) return {"33", 33};
-        if (lambda > 21 && lambda <= 33) return {"35", 35};
-        if (lambda > 33 && lambda <= 42) return {"37", 37};
+        if (lambda >= 0 && lambda <= 9) return 31;
+        if (lambda > 9 && lambda <= 21) return 33;
+        if (lambda > 21 && lambda <= 33) return 35;
+        if (lambda > 33 && lambda <= 42) return 37;
     }
     return standard;
 }
 
-std::string letzteZeichen(const std::string& text, std::size_t anzahl) {
-    return text.size() <= anzahl ? text : text.substr(text.size() - anzahl);
+// The last three characters of "000", the two digits of the zone (none for
+// zone 0) and the band letter (none for '\0'): "32U", "032" without a band,
+// "00U" without a zone.
+void schreibeZonenbezeichnung(std::string& text, int zone, char band) {
+    char zeichen[6] = {'0', '0', '0'};
+    std::size_t n = 3;
+    if (zone != 0) {
+        zeichen[n++] = static_cast<char>('0' + zone / 10);
+        zeichen[n++] = static_cast<char>('0' + zone % 10);
+    }
+    if (band != '\0') zeichen[n++] = band;
+    text.assign(zeichen + n - 3, 3);
 }
 
 // Band letter of a latitude, '\0' outside -80 to 84 degrees. The decision
@@ -102,15 +108,10 @@ void G_UTMziv(std::string& Laenge, std::string& Breite, std::string& Ellipsoid) 
         // The same decisions as Breitenband and Zonennummer, on the values
         // already read.
         const char band = Bandbuchstabe(phiGrad);
-        const int standardzone = Zonenzahl(lambdaGrad);
-        const Zone zone = Sonderzone(
-            band, lambdaGrad,
-            {standardzone != 0 ? zweiZiffern(standardzone) : std::string(), standardzone});
-        std::string bezeichnung = "000" + zone.text;
-        if (band != '\0') bezeichnung += band;
-        Ellipsoid = letzteZeichen(bezeichnung, 3);
+        const int zone = Sonderzone(band, lambdaGrad, Zonenzahl(lambdaGrad));
+        schreibeZonenbezeichnung(Ellipsoid, zone, band);
 
-        const double L0 = (zone.nummer - 30) * 6 - 3;
+        const double L0 = (zone - 30) * 6 - 3;
         const double phi = phiGrad * DEG;
         const double t = std::tan(phi);
         const double t2 = t * t;
@@ -146,13 +147,14 @@ void G_UTMziv(std::string& Laenge, std::string& Breite, std::string& Ellipsoid) 
         const double hochGerundet = Runden(hoch, 0);
         pruefeWerte(rechtsGerundet, hochGerundet);
         // Whole numbers: the regional text carries no separator here.
-        const std::string rechtsText = Regionalzahltext(rechtsGerundet);
-        const std::string hochText = Regionalzahltext(hochGerundet);
+        const intern::Zahlzeichen rechtsText = intern::Regionalzeichen(rechtsGerundet);
+        const intern::Zahlzeichen hochZeichen = intern::Regionalzeichen(hochGerundet);
+        const std::string_view hochText = hochZeichen.text();
         Laenge.assign(1, '0');
-        Laenge += rechtsText;
+        Laenge += rechtsText.text();
         // The last seven characters of "00000000" followed by the text.
         if (hochText.size() >= 7) {
-            Breite.assign(hochText, hochText.size() - 7, 7);
+            Breite.assign(hochText.substr(hochText.size() - 7));
         } else {
             Breite.assign(7 - hochText.size(), '0');
             Breite += hochText;

@@ -6,6 +6,7 @@
 
 #include "Ellipsoide.h"
 #include "Fehlerbehandlung.h"
+#include "Zahlform.h"
 #include "modKartovex.h"
 
 namespace modKartovex {
@@ -16,14 +17,6 @@ using namespace intern;
 
 bool IstNordband(char band) {
     return band != '\0' && std::string_view("NPQRSTUVWX").find(band) != std::string_view::npos;
-}
-
-// Regional number text with '.' as decimal point whatever the user's setting.
-std::string Punkttext(double wert) {
-    std::string text = Regionalzahltext(wert);
-    for (char& z : text)
-        if (z == ',') z = '.';
-    return text;
 }
 
 struct Geographisch {
@@ -95,10 +88,12 @@ void UTMziv_G(std::string& Rechts, std::string& Hoch, std::string& Zone, std::st
         const double breiteGerundet = Runden(g.breite, 6);
         const double laengeGerundet = Runden(g.laenge, 6);
         pruefeWerte(g.breite, g.laenge, breiteGerundet, laengeGerundet);
-        Hoch = Punkttext(breiteGerundet);
-        Rechts = Punkttext(laengeGerundet);
-        Zone = Punkttext(g.laenge);
-        Ellipsoid = Punkttext(g.breite);
+        // Regional number texts with '.' as decimal point whatever the
+        // user's setting.
+        Hoch.assign(Punktzeichen(breiteGerundet).text());
+        Rechts.assign(Punktzeichen(laengeGerundet).text());
+        Zone.assign(Punktzeichen(g.laenge).text());
+        Ellipsoid.assign(Punktzeichen(g.breite).text());
     });
 }
 
