@@ -1,0 +1,268 @@
+#include "konvert/Strom.h"
+
+#include <chrono>
+#include <condition_variable>
+#include <cstring>
+#include <deque>
+#include <istream>
+#include <mutex>
+#include <ostream>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace kartovex::konvert {
+
+namespace {
+
+// Reads lines from a stream through a fixed buffer. A line longer than
+// LaengsteZeile is read to its end but not kept.
+class Zeilenleser {
+public:
+    explicit Zeilenleser(std::istream& ein) : ein(ein), puffer(1 << 16) {}
+
+    // The next line without its LF (and CR before it); false at the end.
+    bool naechste(std::string& zeile, bool& zuLang) {
+        zeile.clear();
+        zuLang = false;
+        bool etwas = false;
+        for (;;) {
+            if (pos == ende && !fuelle()) break;
+            etwas = true;
+            const char* anfang = puffer.data() + pos;
+            const auto* lf = static_cast<const char*>(std::memchr(anfang, '\n', ende - pos));
+            const std::size_t n = lf ? std::size_t(lf - anfang) : ende - pos;
+            if (!zuLang) {
+                if (zeile.size() + n > LaengsteZeile + 1) { // +1: a CR may still go
+                    zuLang = true;
+                    zeile.clear();
+                } else {
+                    zeile.append(anfang, n);
+                }
+            }
+            pos += n;
+            if (lf) {
+                ++pos;
+                break;
+            }
+        }
+        if (!zeile.empty() && zeile.back() == '\r') zeile.pop_back();
+        if (zeile.size() > LaengsteZeile) {
+            zuLang = true;
+            zeile.clear();
+        }
+        return etwas;
+    }
+
+private:
+    bool fuelle() {
+        ein.read(puffer.data(), std::streamsize(puffer.size()));
+        pos = 0;
+        ende = std::size_t(ein.gcount());
+        return ende > 0;
+    }
+    std::istream& ein;
+    std::vector<char> puffer;
+    std::size_t pos = 0, ende = 0;
+};
+
+struct Block {
+    std::uint64_t ersteZeile = 0;
+    std::vector<std::string> zeilen;
+    std::vector<bool> zuLang;
+    // Results, written by the thread that converts the block.
+    std::string aus, meldungen;
+    std::uint64_t punkte = 0, fehler = 0;
+    bool fertig = false;
+};
+
+bool Fuelle(Block& b, Zeilenleser& leser, std::uint64_t& gelesen, std::size_t max) {
+    b.ersteZeile = gelesen + 1;
+    b.zeilen.resize(max);
+    b.zuLang.assign(max, false);
+    std::size_t n = 0;
+    for (bool lang = false; n < max && leser.naechste(b.zeilen[n], lang); ++n)
+        b.zuLang[n] = lang;
+    b.zeilen.resize(n);
+    gelesen += n;
+    return n > 0;
+}
+
+bool Leer(const std::string& zeile) {
+    return zeile.find_first_not_of(' ') == std::string::npos;
+}
+
+void Melde(Block& b, std::uint64_t zeile, const std::string& text) {
+    b.meldungen += "Zeile " + std::to_string(zeile) + ": " + Einzeilig(text) + '\n';
+}
+
+void Verarbeite(Block& b, const Optionen& o) {
+    b.aus.clear();
+    b.meldungen.clear();
+    b.punkte = b.fehler = 0;
+    for (std::size_t i = 0; i < b.zeilen.size(); ++i) {
+        const std::uint64_t nummer = b.ersteZeile + i;
+        Punkt p;
+        if (b.zuLang[i])
+            p.meldung = "Die Zeile ist länger als " + std::to_string(LaengsteZeile) + " Bytes.";
+        else if (Leer(b.zeilen[i]))
+            continue;
+        else
+            p = KonvertiereZeile(o.format, b.zeilen[i]);
+        if (!p.meldung.empty()) Melde(b, nummer, p.meldung);
+        for (const std::string& m : p.meldungen)
+            Melde(b, nummer, m);
+        if (!p.meldung.empty() || !p.meldungen.empty()) ++b.fehler;
+        ++b.punkte;
+        HaengeDatensatzAn(b.aus, nummer, p, o.form);
+    }
+}
+
+// The progress line on a terminal: shown once the run takes longer than a
+// second, rewritten at most five times a second, removed before messages.
+class Fortschritt {
+public:
+    Fortschritt(std::ostream& ziel, bool an) : ziel(ziel), an(an) {}
+    void zeige(std::uint64_t zeilen) {
+        if (!an) return;
+        const auto jetzt = Uhr::now();
+        if (jetzt - start < std::chrono::seconds(1) ||
+            jetzt - zuletzt < std::chrono::milliseconds(200))
+            return;
+        zuletzt = jetzt;
+        const double s = std::chrono::duration<double>(jetzt - start).count();
+        ziel << "\r" << zeilen << " Zeilen, " << std::uint64_t(double(zeilen) / s) << " Zeilen/s"
+             << std::flush;
+        sichtbar = true;
+    }
+    void loesche() {
+        if (sichtbar) ziel << "\r\033[K" << std::flush;
+        sichtbar = false;
+    }
+
+private:
+    using Uhr = std::chrono::steady_clock;
+    std::ostream& ziel;
+    bool an;
+    bool sichtbar = false;
+    Uhr::time_point start = Uhr::now(), zuletzt = start;
+};
+
+class Ausgeber {
+public:
+    Ausgeber(std::ostream& aus, std::ostream& meldungen, const Optionen& o)
+        : aus(aus), meldungen(meldungen), fortschritt(meldungen, o.fortschritt) {}
+    void schreibe(const Block& b) {
+        aus.write(b.aus.data(), std::streamsize(b.aus.size()));
+        if (!b.meldungen.empty()) {
+            fortschritt.loesche();
+            aus.flush(); // records before the messages about them, when both go to one terminal
+            meldungen << b.meldungen << std::flush;
+        }
+        bilanz.zeilen += b.zeilen.size();
+        bilanz.punkte += b.punkte;
+        bilanz.fehler += b.fehler;
+        fortschritt.zeige(bilanz.zeilen);
+    }
+    Bilanz ende() {
+        fortschritt.loesche();
+        aus.flush();
+        return bilanz;
+    }
+
+private:
+    std::ostream& aus;
+    std::ostream& meldungen;
+    Fortschritt fortschritt;
+    Bilanz bilanz;
+};
+
+Bilanz Einfaedig(Zeilenleser& leser, Ausgeber& ausgeber, const Optionen& o) {
+    Block b;
+    std::uint64_t gelesen = 0;
+    while (Fuelle(b, leser, gelesen, o.zeilenJeBlock)) {
+        Verarbeite(b, o);
+        ausgeber.schreibe(b);
+    }
+    return ausgeber.ende();
+}
+
+// The calling thread reads and writes; the workers convert. A ring of blocks
+// bounds the memory: block k lives in slot k modulo the ring size and is
+// written, in order, before its slot takes a new block.
+Bilanz Parallel(Zeilenleser& leser, Ausgeber& ausgeber, const Optionen& o) {
+    std::vector<Block> ring(2 * std::size_t(o.threads) + 2);
+    std::mutex m;
+    std::condition_variable arbeit, fertig;
+    std::deque<std::size_t> warteschlange;
+    bool schluss = false;
+
+    std::vector<std::thread> arbeiter;
+    for (unsigned t = 0; t < o.threads; ++t)
+        arbeiter.emplace_back([&] {
+            for (;;) {
+                std::unique_lock sperre(m);
+                arbeit.wait(sperre, [&] { return schluss || !warteschlange.empty(); });
+                if (warteschlange.empty()) return;
+                Block& b = ring[warteschlange.front()];
+                warteschlange.pop_front();
+                sperre.unlock();
+                Verarbeite(b, o);
+                sperre.lock();
+                b.fertig = true;
+                fertig.notify_one();
+            }
+        });
+
+    std::uint64_t gelesen = 0, angefangen = 0, geschrieben = 0;
+    const auto schreibeFertige = [&](bool warten) {
+        while (geschrieben < angefangen) {
+            Block& b = ring[geschrieben % ring.size()];
+            {
+                std::unique_lock sperre(m);
+                if (warten) fertig.wait(sperre, [&] { return b.fertig; });
+                if (!b.fertig) return;
+            }
+            ausgeber.schreibe(b);
+            ++geschrieben;
+            warten = false; // only for the one block whose slot is needed
+        }
+    };
+    for (;;) {
+        if (angefangen - geschrieben == ring.size()) schreibeFertige(true);
+        Block& b = ring[angefangen % ring.size()];
+        if (!Fuelle(b, leser, gelesen, o.zeilenJeBlock)) break;
+        {
+            std::lock_guard sperre(m);
+            b.fertig = false;
+            warteschlange.push_back(angefangen % ring.size());
+        }
+        arbeit.notify_one();
+        ++angefangen;
+        schreibeFertige(false);
+    }
+    while (geschrieben < angefangen)
+        schreibeFertige(true);
+    {
+        std::lock_guard sperre(m);
+        schluss = true;
+    }
+    arbeit.notify_all();
+    for (std::thread& t : arbeiter)
+        t.join();
+    return ausgeber.ende();
+}
+
+} // namespace
+
+Bilanz Konvertiere(std::istream& ein, std::ostream& aus, std::ostream& meldungen,
+                   const Optionen& optionen) {
+    SammleMeldungen();
+    aus << Kopfzeile(optionen.form);
+    Zeilenleser leser(ein);
+    Ausgeber ausgeber(aus, meldungen, optionen);
+    return optionen.threads <= 1 ? Einfaedig(leser, ausgeber, optionen)
+                                 : Parallel(leser, ausgeber, optionen);
+}
+
+} // namespace kartovex::konvert

@@ -1,0 +1,36 @@
+// The batch converter over a whole input: reads lines in blocks, converts the
+// blocks on a small pool of threads and writes the records in input order.
+// Memory stays bounded whatever the input size: a few blocks are in flight,
+// and a line longer than LaengsteZeile is skipped, not kept.
+#pragma once
+
+#include <cstdint>
+#include <iosfwd>
+
+#include "konvert/Datensatz.h"
+
+namespace kartovex::konvert {
+
+inline constexpr std::size_t LaengsteZeile = 64 * 1024; // bytes, line end not counted
+
+struct Optionen {
+    int format = 1;
+    Ausgabeform form;
+    unsigned threads = 1; // 1: everything on the calling thread
+    std::size_t zeilenJeBlock = 2048;
+    bool fortschritt = false; // progress line on `meldungen` after a second
+};
+
+struct Bilanz {
+    std::uint64_t zeilen = 0; // lines read, empty ones included
+    std::uint64_t punkte = 0; // records written
+    std::uint64_t fehler = 0; // lines with a message (failed, or a geodesy fault)
+};
+
+// Converts every line of `ein` and writes the header and one record per line
+// that is not empty (only blanks count as empty) to `aus`. Each message goes
+// to `meldungen` as "Zeile <n>: <text>" on one line, in input order.
+Bilanz Konvertiere(std::istream& ein, std::ostream& aus, std::ostream& meldungen,
+                   const Optionen& optionen);
+
+} // namespace kartovex::konvert

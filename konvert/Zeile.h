@@ -1,0 +1,70 @@
+// One point of the batch converter: a line of text, typed into the fields of
+// the calculation window as a user would, checked and converted by the same
+// functions as the windows.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "workflow/Berechnung.h"
+
+namespace kartovex::konvert {
+
+// The input format for a name: the entry window's button caption (such as
+// "Grad (dezimal)" or "Gauß - Krüger"), a short alias (dezimal, gradmin,
+// gradminsek, utm, mil, ref, gk; any case) or the number 1 to 7.
+std::optional<int> FormatAusName(std::string_view name);
+
+// The line layout of a format, for the usage text: fields separated by ';'.
+std::string Zeilenaufbau(int format);
+
+// The output fields in the order of the output window.
+inline constexpr std::array<const char*, 21> Ausgabefelder = {
+    "texBreiteAUS",     "texLaengeAUS",       "texBreiteGradAUS", "texBreiteMinuteAUS",
+    "texLaengeGradAUS", "texLaengeMinuteAUS", "texBGradAUS",      "texBMinuteAUS",
+    "texBSekundeAUS",   "texLGradAUS",        "texLMinuteAUS",    "texLSekundeAUS",
+    "texZone2",         "texRechts2",         "texHoch2",         "texMilUTM",
+    "texREFAUS",        "texGKRechtsAUS",     "texGKHochAUS",     "labStreifenbreite",
+    "texMeridianAUS"};
+// From here on the fields of the Gauss-Krueger frame.
+inline constexpr std::size_t ErstesGKFeld = 17;
+
+struct Punkt {
+    bool ok = false;                    // checked and converted: felder hold the output
+    std::string meldung;                // why the line failed (empty when ok)
+    std::vector<std::string> meldungen; // messages of the geodesy routines, in order
+    // The texts the output window shows, in the order of Ausgabefelder; the
+    // Gauss-Krueger ones empty when the window hides that frame.
+    std::array<std::string, Ausgabefelder.size()> felder;
+};
+
+// Installs the geodesy module's message output so that each thread collects
+// the messages of the line it converts (outside a conversion they go to
+// standard error). Call it before threads start converting; Konvertiere does.
+void SammleMeldungen();
+
+// Converts one line (without its line end) of the given format.
+//
+// The fields of a line are separated by ';' or tabs; blanks around a field
+// are not part of it. The fields follow the calculation window's order
+// (Zeilenaufbau); missing trailing fields count as empty fields. After the
+// coordinate fields of the geographic formats may follow the hemispheres
+// (N or S, then E or W; O is taken for E), after the Gauss-Krueger values the
+// strip width (3 or 6); left out or empty, they are N, E and 3, as the
+// calculation window starts.
+//
+// Every character goes through the key filter of its field, as if typed: a
+// ',' becomes '.', letters of zone and square fields become upper case, and
+// a character the field refuses fails the line with the field's message. The
+// zone of UTM civil is then left as the window's zone field is left (its
+// bounds), and the format's whole-input check and the conversion run as
+// behind "Berechnung".
+//
+// Safe to call from several threads at once. The geodesy messages of the
+// call land in Punkt::meldungen once SammleMeldungen has run.
+Punkt KonvertiereZeile(int format, std::string_view zeile);
+
+} // namespace kartovex::konvert
