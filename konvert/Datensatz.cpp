@@ -1,5 +1,6 @@
 #include "konvert/Datensatz.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace kartovex::konvert {
@@ -17,7 +18,10 @@ std::string Meldungstext(const Punkt& p) {
 // RFC 4180: a field with the separator, a quote or a line break is quoted,
 // its quotes doubled.
 void CsvFeld(std::string& ziel, const std::string& text, char trenner) {
-    if (text.find_first_of(std::string{trenner, '"', '\r', '\n'}) == std::string::npos) {
+    const auto besonders = [trenner](char c) {
+        return c == trenner || c == '"' || c == '\r' || c == '\n';
+    };
+    if (std::none_of(text.begin(), text.end(), besonders)) {
         ziel += text;
         return;
     }

@@ -131,10 +131,22 @@ const Tastentabelle& TabelleFuer(std::string_view feld) {
         ->second;
 }
 
+// The tables of a format's fields, in the order of its line.
+const std::vector<const Tastentabelle*>& TabellenFuer(const Aufbau& a) {
+    static const auto alle = [] {
+        std::array<std::vector<const Tastentabelle*>, 7> t;
+        for (std::size_t i = 0; i < t.size(); ++i)
+            for (const char* f : Aufbauten()[i].felder)
+                t[i].push_back(&TabelleFuer(f));
+        return t;
+    }();
+    return alle[std::size_t(&a - Aufbauten().data())];
+}
+
 // Types the text into the field through its key filter. Returns the filter's
 // message for the first refused character, or the empty text.
-std::string Tippe(std::string_view feld, std::string_view text, std::string& inhalt) {
-    const Tastentabelle& tabelle = TabelleFuer(feld);
+std::string Tippe(std::string_view feld, const Tastentabelle& tabelle, std::string_view text,
+                  std::string& inhalt) {
     for (std::size_t i = 0; i < text.size();) {
         const int code = Codepunkt(text, i);
         // Backspace, Tab and Enter act on the field or the focus when typed;
@@ -150,6 +162,21 @@ std::string Tippe(std::string_view feld, std::string_view text, std::string& inh
             inhalt += text::Utf8(e.code);
     }
     return {};
+}
+
+// Index of an output field in Ausgabefelder (its size for other names), by
+// binary search over the names sorted once.
+std::size_t Ausgabeplatz(std::string_view feld) {
+    static const auto sortiert = [] {
+        std::array<std::pair<std::string_view, std::size_t>, Ausgabefelder.size()> s;
+        for (std::size_t i = 0; i < s.size(); ++i)
+            s[i] = {Ausgabefelder[i], i};
+        std::sort(s.begin(), s.end());
+        return s;
+    }();
+    const auto it = std::lower_bound(sortiert.begin(), sortiert.end(), feld,
+                                     [](const auto& p, std::string_view f) { return p.first < f; });
+    return it != sortiert.end() && it->first == feld ? it->second : Ausgabefelder.size();
 }
 
 // ---- The line -------------------------------------------------------------------
@@ -227,7 +254,9 @@ std::string Eintippen(const Aufbau& a, std::string_view zeile, Eingabe& e) {
     for (std::size_t i = 0; i < a.felder.size(); ++i) {
         std::string& inhalt = e.texte[a.felder[i]];
         if (i < felder.size())
-            if (std::string m = Tippe(a.felder[i], felder[i], inhalt); !m.empty()) return m;
+            if (std::string m = Tippe(a.felder[i], *TabellenFuer(a)[i], felder[i], inhalt);
+                !m.empty())
+                return m;
     }
     return Zusatzfelder(a, felder, e);
 }
@@ -274,7 +303,7 @@ Punkt KonvertiereZeile(int format, std::string_view zeile) {
     }
     if (!p.meldung.empty()) return p;
 
-    const Berechnungsergebnis r = [&] {
+    Berechnungsergebnis r = [&] {
         struct Sammeln {
             explicit Sammeln(std::vector<std::string>& ziel) { sammler = &ziel; }
             ~Sammeln() { sammler = nullptr; }
@@ -288,14 +317,11 @@ Punkt KonvertiereZeile(int format, std::string_view zeile) {
         return p;
     }
     p.ok = true;
-    const Ausgabe& aus = *r.ausgabe;
-    for (std::size_t i = 0; i < Ausgabefelder.size(); ++i) {
-        const auto it = aus.texte.find(Ausgabefelder[i]);
-        if (it != aus.texte.end()) p.felder[i] = it->second;
+    for (auto& [feld, text] : r.ausgabe->texte) {
+        const std::size_t i = Ausgabeplatz(feld);
+        if (i < ErstesGKFeld || (i < Ausgabefelder.size() && r.ausgabe->gkSichtbar))
+            p.felder[i] = std::move(text);
     }
-    if (!aus.gkSichtbar)
-        for (std::size_t i = ErstesGKFeld; i < Ausgabefelder.size(); ++i)
-            p.felder[i].clear();
     return p;
 }
 
