@@ -43,6 +43,9 @@ public:
 
     // The character at a position, empty beyond the end of the text.
     std::string_view operator[](std::size_t position) const {
+        if (ascii_)
+            return position - 1 < text_.size() ? std::string_view(text_.data() + position - 1, 1)
+                                               : std::string_view{};
         const std::size_t anfang = start(position);
         if (anfang >= text_.size()) return {};
         std::size_t ende = anfang + 1;

@@ -155,21 +155,25 @@ constexpr std::array<char, 200> Ziffernpaare = [] {
     return p;
 }();
 
-// Writes the 15 digits of a number below 10^15, leading zeros included:
-// the last eight and the first seven in pairs from the right.
+// Writes the 15 digits of a number below 10^15, leading zeros included, in
+// straight-line groups: 1 + 2 + 4 digits of the first seven, 4 + 4 of the
+// last eight.
 void schreibeFuenfzehnZiffern(std::uint64_t zahl, char* ziffern) {
-    auto paare = [](std::uint32_t wert, char* ende, int anzahl) {
-        for (int i = 0; i < anzahl; ++i, wert /= 100) {
-            ende -= 2;
-            ende[0] = Ziffernpaare[2 * (wert % 100)];
-            ende[1] = Ziffernpaare[2 * (wert % 100) + 1];
-        }
-        return wert;
+    auto paar = [](std::uint32_t wert, char* p) {
+        p[0] = Ziffernpaare[2 * wert];
+        p[1] = Ziffernpaare[2 * wert + 1];
     };
-    paare(static_cast<std::uint32_t>(zahl % 100'000'000), ziffern + 15, 4);
-    const std::uint32_t erste =
-        paare(static_cast<std::uint32_t>(zahl / 100'000'000), ziffern + 7, 3);
-    ziffern[0] = static_cast<char>('0' + erste);
+    auto vier = [&](std::uint32_t wert, char* p) {
+        paar(wert / 100, p);
+        paar(wert % 100, p + 2);
+    };
+    const auto vorn = static_cast<std::uint32_t>(zahl / 100'000'000);
+    const auto hinten = static_cast<std::uint32_t>(zahl % 100'000'000);
+    ziffern[0] = static_cast<char>('0' + vorn / 1'000'000);
+    paar(vorn / 10'000 % 100, ziffern + 1);
+    vier(vorn % 10'000, ziffern + 3);
+    vier(hinten / 10'000, ziffern + 7);
+    vier(hinten % 10'000, ziffern + 11);
 }
 
 } // namespace
@@ -411,8 +415,9 @@ bool schnellGelesen(const std::string& text, double& wert) {
     // rounded value. Everything else goes through from_chars.
     constexpr std::uint64_t ExakteGanzzahl = std::uint64_t{1} << 53;
     if (ziffern <= 19 && w <= ExakteGanzzahl && nachkomma <= 22) {
-        const double betrag =
-            static_cast<double>(w) / ExakteZehnerpotenzen[static_cast<std::size_t>(nachkomma)];
+        // (w fits a signed integer, whose conversion is one instruction.)
+        const double betrag = static_cast<double>(static_cast<std::int64_t>(w)) /
+                              ExakteZehnerpotenzen[static_cast<std::size_t>(nachkomma)];
         wert = negativ ? -betrag : betrag;
         return true;
     }
