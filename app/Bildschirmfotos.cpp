@@ -63,6 +63,7 @@ int main(int argc, char* argv[]) {
         {"comUTMrefEIN", "comREF", "2_foBerechnungen_6_REF"},
         {"comGKEIN", "comKrummboegleGK", "2_foBerechnungen_7_GK"},
     };
+    int fehler = 0;
     for (const Format& f : formate) {
         // Each format on a fresh calculation window, so that no earlier frame shows.
         if (auto* alt = kartovex::BerechnungsfensterFallsDa()) Klick(*alt, "comStartoption");
@@ -77,13 +78,19 @@ int main(int argc, char* argv[]) {
             QTest::keyClick(b.findChild<QWidget*>("texZone"), Qt::Key_Return);
             Foto(b, QString(f.name) + "_Grenzen");
         }
-        // Once "Berechnung" has its handler, the example point fills the output window.
+        // "Berechnung" fills the output window with the example point.
         Klick(b, "comRechnen");
-        if (auto* a = kartovex::AusgabefensterFallsDa(); a && a->isVisible()) {
-            (void)QTest::qWaitForWindowExposed(a);
-            Foto(*a, QString("4_foAusgabe_nach_") + f.beispiel);
-            a->verwerfe();
+        auto* a = kartovex::AusgabefensterFallsDa();
+        if (!a || !a->isVisible()) {
+            std::fprintf(stderr, "%s: Berechnung showed no output window\n", f.beispiel);
+            fehler = 1;
+            continue;
         }
+        (void)QTest::qWaitForWindowExposed(a);
+        Foto(*a, QString("4_foAusgabe_nach_") + f.beispiel);
+        a->verwerfe();
+        // The Gauss-Krueger run writes the reference meridian back into its frame.
+        if (QString(f.knopf) == "comGKEIN") Foto(b, QString(f.name) + "_nach_Berechnung");
     }
 
     // The calculation window enlarged, as a user reaches the example buttons.
@@ -96,5 +103,5 @@ int main(int argc, char* argv[]) {
     (void)QTest::qWaitForWindowExposed(&a);
     Foto(a, "4_foAusgabe_leer");
     kartovex::Programmende();
-    return 0;
+    return fehler;
 }
