@@ -397,8 +397,11 @@ bool schnellGelesen(const std::string& text, double& wert) {
     std::uint64_t w = 0;
     auto ziffernfolge = [&] {
         const char* const von = p;
-        for (; p < ende && istZiffer(*p); ++p)
-            w = w * 10 + static_cast<std::uint64_t>(*p - '0');
+        for (; p < ende; ++p) {
+            const unsigned ziffer = static_cast<unsigned char>(*p) - unsigned{'0'};
+            if (ziffer > 9) break;
+            w = w * 10 + ziffer;
+        }
         return static_cast<int>(p - von);
     };
     int ziffern = ziffernfolge();
