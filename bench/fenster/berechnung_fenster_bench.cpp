@@ -1,13 +1,11 @@
 // "Berechnung" through the real windows (offscreen): one mouse click on the
 // button with the program's example point in the fields of one format, from
 // the press to the output window filled and shown. The output window exists
-// already (one run before the timing creates it), as after a user's first run.
+// already (one run before the timing creates it), as after a user's first
+// run. The events a click leaves behind (activation, repaint requests) are
+// handled between the timed clicks.
 //
-//   Berechnung/Klick/<format>            the click alone; the events it leaves
-//                                        behind (repaints, activation) are
-//                                        handled outside the timing
-//   Berechnung/KlickUndZeichnen/<format> the click and those events, so the
-//                                        repaint of both windows is included
+//   Berechnung/Klick/<format>    format 1 "Grad (dezimal)" ... 7 "Gauss-Krueger"
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -17,7 +15,6 @@
 
 #include <string>
 
-#include "geodesy/modKartovex.h"
 #include "windows/Fenster.h"
 #include "windows/Programm.h"
 #include "windows/foAusgabe.h"
@@ -98,24 +95,7 @@ void BM_Klick(benchmark::State& state) {
     if (!Meldung.empty()) state.SkipWithError(Meldung.c_str());
 }
 
-void BM_KlickUndZeichnen(benchmark::State& state) {
-    QPushButton* rechnen = Vorbereiten(int(state.range(0)));
-    if (!rechnen) {
-        state.SkipWithError(("the example does not run: " + Meldung).c_str());
-        return;
-    }
-    for (auto _ : state) {
-        Klick(rechnen);
-        QApplication::processEvents();
-    }
-    if (!Meldung.empty()) state.SkipWithError(Meldung.c_str());
-}
-
 BENCHMARK(BM_Klick)->Name("Berechnung/Klick")->DenseRange(1, 7)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_KlickUndZeichnen)
-    ->Name("Berechnung/KlickUndZeichnen")
-    ->DenseRange(1, 7)
-    ->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
