@@ -272,6 +272,14 @@ std::optional<int> FormatAusName(std::string_view name) {
     return std::nullopt;
 }
 
+std::string_view Formatname(int format) {
+    return Aufbauten().at(std::size_t(format - 1)).name;
+}
+
+std::string_view Kurzname(int format) {
+    return Aufbauten().at(std::size_t(format - 1)).kurz;
+}
+
 std::string Zeilenaufbau(int format) {
     const Aufbau& a = Aufbauten().at(std::size_t(format - 1));
     std::string text;

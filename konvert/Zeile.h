@@ -18,6 +18,10 @@ namespace kartovex::konvert {
 // gradminsek, utm, mil, ref, gk; any case) or the number 1 to 7.
 std::optional<int> FormatAusName(std::string_view name);
 
+// The button caption and the short alias of a format (1 to 7).
+std::string_view Formatname(int format);
+std::string_view Kurzname(int format);
+
 // The line layout of a format, for the usage text: fields separated by ';'.
 std::string Zeilenaufbau(int format);
 

@@ -27,11 +27,8 @@ void Hilfe(std::ostream& aus) {
            "JSON-Zeilen. Felder einer Eingabezeile trennt ';' oder ein Tabulator.\n"
            "Meldungen stehen mit ihrer Zeilennummer auf der Standardfehlerausgabe.\n\n"
            "Formate und Zeilenaufbau:\n";
-    const char* namen[] = {"dezimal", "gradmin", "gradminsek", "utm", "mil", "ref", "gk"};
-    const char* knoepfe[] = {"Grad (dezimal)", "Grad/Minuten", "Grad/Minuten/Sekunden", "UTM zivil",
-                             "UTM mil",        "UTM ref",      "Gauß - Krüger"};
     for (int f = 1; f <= 7; ++f)
-        aus << "  " << f << ", " << namen[f - 1] << ", \"" << knoepfe[f - 1] << "\":\n      "
+        aus << "  " << f << ", " << Kurzname(f) << ", \"" << Formatname(f) << "\":\n      "
             << Zeilenaufbau(f) << "\n";
     aus << "\n--threads: Zahl der rechnenden Threads (Vorgabe: alle Kerne).\n"
            "Rückgabewert: 0 alle Zeilen gerechnet, 1 mindestens eine Zeile mit Meldung,\n"
