@@ -47,6 +47,9 @@ public:
             }
         }
         if (!zeile.empty() && zeile.back() == '\r') zeile.pop_back();
+        // Spreadsheets often start a UTF-8 file with a byte order mark.
+        if (ersteZeile && zeile.rfind("\xEF\xBB\xBF", 0) == 0) zeile.erase(0, 3);
+        ersteZeile = false;
         if (zeile.size() > LaengsteZeile) {
             zuLang = true;
             zeile.clear();
@@ -64,6 +67,7 @@ private:
     std::istream& ein;
     std::vector<char> puffer;
     std::size_t pos = 0, ende = 0;
+    bool ersteZeile = true;
 };
 
 struct Block {

@@ -232,7 +232,8 @@ TEST(Konvert, TabelleVonPunktenWieDasFenster) {
 }
 
 TEST(Konvert, FehlerhafteZeilenMitNummerUndMeldungDerLaufGehtWeiter) {
-    const std::string eingabe = "48.5;9.5\n"
+    const std::string eingabe = "\xEF\xBB\xBF"
+                                "48.5;9.5\n" // with the byte order mark of a UTF-8 file
                                 "\n"
                                 "   \n"
                                 "48.5;9x5\n"
