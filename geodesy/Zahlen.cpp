@@ -9,6 +9,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <string>
 #include <string_view>
@@ -145,35 +146,33 @@ constexpr std::array<std::uint64_t, 20> Zehnerpotenzen = [] {
     return p;
 }();
 
-// Digit pairs "00" to "99".
-constexpr std::array<char, 200> Ziffernpaare = [] {
-    std::array<char, 200> p{};
-    for (int i = 0; i < 100; ++i) {
-        p[static_cast<std::size_t>(2 * i)] = static_cast<char>('0' + i / 10);
-        p[static_cast<std::size_t>(2 * i + 1)] = static_cast<char>('0' + i % 10);
-    }
-    return p;
-}();
+// The eight digits of a number below 10^8, leading zeros included, as
+// characters in memory order of a little-endian word: the number split into
+// two halves of four digits, those into pairs and the pairs into digits, each
+// step on all lanes at once by multiplying with a rounded reciprocal (exact
+// for these ranges: 10486/2^20 for /100 below 10^4, 103/2^10 for /10 below
+// 100).
+std::uint64_t achtZiffern(std::uint32_t zahl) {
+    const std::uint64_t haelften = zahl / 10000 | std::uint64_t{zahl % 10000} << 32;
+    const std::uint64_t hunderter = ((haelften * 10486) >> 20) & 0x0000007F0000007F;
+    const std::uint64_t paare = ((haelften - 100 * hunderter) << 16) + hunderter;
+    const std::uint64_t zehner = ((paare * 103) >> 10) & 0x000F000F000F000F;
+    return zehner + ((paare - 10 * zehner) << 8) + 0x3030303030303030;
+}
 
-// Writes the 15 digits of a number below 10^15, leading zeros included, in
-// straight-line groups: 1 + 2 + 4 digits of the first seven, 4 + 4 of the
-// last eight.
-void schreibeFuenfzehnZiffern(std::uint64_t zahl, char* ziffern) {
-    auto paar = [](std::uint32_t wert, char* p) {
-        p[0] = Ziffernpaare[2 * wert];
-        p[1] = Ziffernpaare[2 * wert + 1];
-    };
-    auto vier = [&](std::uint32_t wert, char* p) {
-        paar(wert / 100, p);
-        paar(wert % 100, p + 2);
-    };
-    const auto vorn = static_cast<std::uint32_t>(zahl / 100'000'000);
-    const auto hinten = static_cast<std::uint32_t>(zahl % 100'000'000);
-    ziffern[0] = static_cast<char>('0' + vorn / 1'000'000);
-    paar(vorn / 10'000 % 100, ziffern + 1);
-    vier(vorn % 10'000, ziffern + 3);
-    vier(hinten / 10'000, ziffern + 7);
-    vier(hinten % 10'000, ziffern + 11);
+// The sixteen digits of a number below 10^16, leading zeros included.
+std::array<char, 16> sechzehnZiffern(std::uint64_t zahl) {
+    std::array<char, 16> ziffern;
+    if constexpr (std::endian::native == std::endian::little) {
+        const std::uint64_t vorn = achtZiffern(static_cast<std::uint32_t>(zahl / 100'000'000));
+        const std::uint64_t hinten = achtZiffern(static_cast<std::uint32_t>(zahl % 100'000'000));
+        std::memcpy(ziffern.data(), &vorn, 8);
+        std::memcpy(ziffern.data() + 8, &hinten, 8);
+    } else {
+        for (std::size_t i = ziffern.size(); i-- > 0; zahl /= 10)
+            ziffern[i] = static_cast<char>('0' + zahl % 10);
+    }
+    return ziffern;
 }
 
 } // namespace
@@ -231,7 +230,8 @@ Dezimalform dezimalform(double wert) {
         std::uint64_t ziffern = 0;
         int exponent = 0;
         if (intern::SchnelleZiffern(std::fabs(wert), ziffern, exponent)) {
-            schreibeFuenfzehnZiffern(ziffern, form.ziffern.data());
+            const std::array<char, 16> alle = sechzehnZiffern(ziffern);
+            std::copy(alle.begin() + 1, alle.end(), form.ziffern.begin());
             int anzahl = Stellen;
             while (anzahl > 1 && form.ziffern[static_cast<std::size_t>(anzahl - 1)] == '0')
                 --anzahl;
