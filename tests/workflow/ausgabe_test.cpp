@@ -1,5 +1,6 @@
-// The six writers of the geographic output fields: each writes exactly its
-// own fields, with hemisphere letter, zero-filled degrees and fixed decimals.
+// The six writers of the geographic output fields: hemisphere letter,
+// zero-filled degrees, fixed decimals, rounding carries and the sign of zero.
+// The field names are checked with the driver's worked example.
 #include <gtest/gtest.h>
 
 #include "workflow/Ausgabe.h"
@@ -8,86 +9,35 @@ using namespace kartovex;
 
 namespace {
 
-struct Fall {
-    void (*schreibe)(const std::string&, Feldtexte&);
-    std::string eingabe;
-    Feldtexte erwartet; // every field the writer writes, and nothing else
-};
-
-const Fall faelle[] = {
-    {AusgabeBreiteDezimal, "48.436333", {{"texBreiteAUS", "N48.436333"}}},
-    {AusgabeBreiteDezimal, "- 48.5", {{"texBreiteAUS", "S48.500000"}}},
-    {AusgabeBreiteDezimal, " 48.5 ", {{"texBreiteAUS", "N48.500000"}}},
-    {AusgabeBreiteDezimal, "- .5", {{"texBreiteAUS", "S00.500000"}}},
-    {AusgabeBreiteDezimal, "5.25", {{"texBreiteAUS", "N05.250000"}}},
-    {AusgabeBreiteDezimal, "0", {{"texBreiteAUS", "N00.000000"}}},
-    {AusgabeBreiteDezimal, "-0", {{"texBreiteAUS", "S00.000000"}}},
-    {AusgabeBreiteDezimal, "48.4363326641023", {{"texBreiteAUS", "N48.436333"}}},
-    // Three integer digits do not fit a latitude: only letter and decimals.
-    {AusgabeBreiteDezimal, "100", {{"texBreiteAUS", "N.000000"}}},
-    {AusgabeLaengeDezimal, "9.5", {{"texLaengeAUS", "E009.500000"}}},
-    {AusgabeLaengeDezimal, "-123.25", {{"texLaengeAUS", "W123.250000"}}},
-    {AusgabeLaengeDezimal, "-0.5", {{"texLaengeAUS", "W000.500000"}}},
-    {AusgabeLaengeDezimal, "180", {{"texLaengeAUS", "E180.000000"}}},
-    {AusgabeLaengeDezimal, "9.9999996", {{"texLaengeAUS", "E010.000000"}}},
-
-    {AusgabeBreiteGradMin,
-     "48.436333",
-     {{"texBreiteGradAUS", "N48"}, {"texBreiteMinuteAUS", "26.179980"}}},
-    {AusgabeBreiteGradMin,
-     "5.25",
-     {{"texBreiteGradAUS", "N05"}, {"texBreiteMinuteAUS", "15.000000"}}},
-    {AusgabeBreiteGradMin,
-     "- 48.5",
-     {{"texBreiteGradAUS", "S48"}, {"texBreiteMinuteAUS", "30.000000"}}},
-    // -0 is not below zero: the degree fields show N where the decimal field shows S.
-    {AusgabeBreiteGradMin, "-0", {{"texBreiteGradAUS", "N00"}, {"texBreiteMinuteAUS", "0.000000"}}},
-    {AusgabeLaengeGradMin,
-     "9.5",
-     {{"texLaengeGradAUS", "E009"}, {"texLaengeMinuteAUS", "30.000000"}}},
-    {AusgabeLaengeGradMin,
-     "-0.5",
-     {{"texLaengeGradAUS", "W000"}, {"texLaengeMinuteAUS", "30.000000"}}},
-    {AusgabeLaengeGradMin,
-     "180",
-     {{"texLaengeGradAUS", "E180"}, {"texLaengeMinuteAUS", "0.000000"}}},
-    {AusgabeLaengeGradMin,
-     "10.999999999",
-     {{"texLaengeGradAUS", "E011"}, {"texLaengeMinuteAUS", "0.000000"}}},
-
-    {AusgabeBreiteGradMinSek,
-     "48.436333",
-     {{"texBGradAUS", "N48"}, {"texBMinuteAUS", "26"}, {"texBSekundeAUS", "10.80"}}},
-    {AusgabeBreiteGradMinSek,
-     "48.0015",
-     {{"texBGradAUS", "N48"}, {"texBMinuteAUS", "00"}, {"texBSekundeAUS", "5.40"}}},
-    {AusgabeBreiteGradMinSek,
-     "5.25",
-     {{"texBGradAUS", "N05"}, {"texBMinuteAUS", "15"}, {"texBSekundeAUS", "0.00"}}},
-    // A latitude degree text of three digits leaves only the letter.
-    {AusgabeBreiteGradMinSek,
-     "100",
-     {{"texBGradAUS", "N"}, {"texBMinuteAUS", "00"}, {"texBSekundeAUS", "0.00"}}},
-    {AusgabeLaengeGradMinSek,
-     "9.5",
-     {{"texLGradAUS", "E009"}, {"texLMinuteAUS", "30"}, {"texLSekundeAUS", "0.00"}}},
-    {AusgabeLaengeGradMinSek,
-     "-0.5",
-     {{"texLGradAUS", "W000"}, {"texLMinuteAUS", "30"}, {"texLSekundeAUS", "0.00"}}},
-    {AusgabeLaengeGradMinSek,
-     "180",
-     {{"texLGradAUS", "E180"}, {"texLMinuteAUS", "00"}, {"texLSekundeAUS", "0.00"}}},
-    {AusgabeLaengeGradMinSek,
-     "-7.9999999999",
-     {{"texLGradAUS", "W008"}, {"texLMinuteAUS", "00"}, {"texLSekundeAUS", "0.00"}}},
-};
-
 TEST(Ausgabe, FelderJeRoutine) {
-    for (const Fall& f : faelle) {
-        SCOPED_TRACE("'" + f.eingabe + "'");
+    using Schreiber = void (*)(const std::string&, Feldtexte&);
+    const std::tuple<Schreiber, const char*, const char*> faelle[] = {
+        {AusgabeBreiteDezimal, "48.4363326641023", "N48.436333"},
+        {AusgabeBreiteDezimal, "- 48.5", "S48.500000"},
+        {AusgabeBreiteDezimal, " 48.5 ", "N48.500000"},
+        {AusgabeBreiteDezimal, "- .5", "S00.500000"},
+        {AusgabeBreiteDezimal, "-0", "S00.000000"},
+        {AusgabeBreiteDezimal, "100", "N.000000"}, // three digits do not fit a latitude
+        {AusgabeLaengeDezimal, "-0.5", "W000.500000"},
+        {AusgabeLaengeDezimal, "180", "E180.000000"},
+        {AusgabeLaengeDezimal, "9.9999996", "E010.000000"},
+        {AusgabeBreiteGradMin, "48.436333", "N48|26.179980"},
+        {AusgabeBreiteGradMin, "-0", "N00|0.000000"}, // -0 is not below zero here
+        {AusgabeLaengeGradMin, "-0.5", "W000|30.000000"},
+        {AusgabeLaengeGradMin, "10.999999999", "E011|0.000000"},
+        {AusgabeBreiteGradMinSek, "48.0015", "N48|00|5.40"},
+        {AusgabeBreiteGradMinSek, "5.25", "N05|15|0.00"},
+        {AusgabeBreiteGradMinSek, "100", "N|00|0.00"},
+        {AusgabeLaengeGradMinSek, "180", "E180|00|0.00"},
+        {AusgabeLaengeGradMinSek, "-7.9999999999", "W008|00|0.00"},
+    };
+    for (const auto& [schreibe, eingabe, erwartet] : faelle) {
         Feldtexte felder;
-        f.schreibe(f.eingabe, felder);
-        EXPECT_EQ(felder, f.erwartet);
+        schreibe(eingabe, felder);
+        std::string ist; // the field texts in name order, which is the display order
+        for (const auto& [feld, text] : felder)
+            ist += (ist.empty() ? "" : "|") + text;
+        EXPECT_EQ(ist, erwartet) << "'" << eingabe << "'";
     }
 }
 
