@@ -17,7 +17,9 @@ Meldungsausgabe& ausgabe() {
 char trenner = '.';
 } // namespace
 
-void setMeldungsausgabe(Meldungsausgabe neu) { ausgabe() = std::move(neu); }
+void setMeldungsausgabe(Meldungsausgabe neu) {
+    ausgabe() = std::move(neu);
+}
 
 void Meldung(const std::string& text) {
     if (ausgabe())
@@ -26,7 +28,11 @@ void Meldung(const std::string& text) {
         std::cerr << text << '\n';
 }
 
-void setDezimaltrenner(char neu) { trenner = neu; }
-char Dezimaltrenner() { return trenner; }
+void setDezimaltrenner(char neu) {
+    trenner = neu;
+}
+char Dezimaltrenner() {
+    return trenner;
+}
 
 } // namespace modKartovex
