@@ -1,13 +1,18 @@
-// Test fixture for the windows: each test starts as the program starts and
-// ends with every window discarded.
+// Fixture for the window tests: each test starts as the program starts and
+// ends with every window discarded; message boxes are answered and recorded.
 #pragma once
 
+#include <QAbstractButton>
 #include <QApplication>
-#include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
+
+#include <functional>
 
 #include "windows/Fenster.h"
 #include "windows/Programm.h"
@@ -15,27 +20,104 @@
 #include "windows/foBerechnungen.h"
 #include "windows/foEingang.h"
 
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
+QT_END_NAMESPACE
+
 namespace kartovex::test {
 
-inline const char* Formatknopf[8] = {"",
-                                     "comGradDezEIN",
-                                     "comGradMinEIN",
-                                     "comGradMinSekEIN",
-                                     "comUTMzivilEIN",
-                                     "comUTMmilEIN",
-                                     "comUTMrefEIN",
-                                     "comGKEIN"};
+// Per format 1 to 7: its entry button, its example button, and the example's
+// texts in the frame's Enter order.
+struct Formatdaten {
+    const char* knopf;
+    const char* beispielknopf;
+    QStringList beispiel;
+};
+inline const Formatdaten Formate[8] = {
+    {},
+    {"comGradDezEIN",
+     "comKrummboegleGrad",
+     {"texBreite=48.4363326641023", "texLaenge=9.96796724981198"}},
+    {"comGradMinEIN",
+     "comKrummboegleMercator",
+     {"texBreiteGrad=48", "texBreiteMinute=26.179960", "texLaengeGrad=9",
+      "texLaengeMinute=58.078035"}},
+    {"comGradMinSekEIN",
+     "comKrummboegleGMS",
+     {"texBGrad=48", "texBMinute=26", "texBSekunde=10.80", "texLGrad=9", "texLMinute=58",
+      "texLSekunde=4.68"}},
+    {"comUTMzivilEIN", "comZIV", {"texZone=32U", "texRechts=0571595", "texHoch=5365251"}},
+    {"comUTMmilEIN",
+     "comMIL",
+     {"texZoneM=32U", "tex100km=NU", "tex10km=76", "tex1km=15", "tex100m=52", "tex10m=95",
+      "tex1m=51"}},
+    {"comUTMrefEIN", "comREF", {"texREFZone=32U", "texREF100=NU", "texREFZiffern=7159565251"}},
+    {"comGKEIN", "comKrummboegleGK", {"texGKRechts=3571699.06", "texGKHoch=5366959.20"}},
+};
 
-template <class T = QWidget> T* Kind(const QWidget& fenster, const char* name) {
-    T* w = fenster.findChild<T*>(QString::fromUtf8(name));
-    EXPECT_NE(w, nullptr) << name;
+template <class T = QWidget> T* Kind(const QWidget& fenster, const QString& name) {
+    T* w = fenster.findChild<T*>(name);
+    EXPECT_NE(w, nullptr) << name.toStdString();
     return w;
 }
-
-// Deletes the windows that were closed (they are deleted later by Qt).
+inline QString Text(const QWidget& fenster, const QString& feld) {
+    return Kind<QLineEdit>(fenster, feld)->text();
+}
+inline QString Fokus(const QWidget& fenster) {
+    return fenster.focusWidget() ? fenster.focusWidget()->objectName() : QString();
+}
+// Every text field of a window by objectName.
+inline std::map<QString, QString> Felder(const QWidget* fenster) {
+    std::map<QString, QString> t;
+    for (const QLineEdit* f : fenster ? fenster->findChildren<QLineEdit*>() : QList<QLineEdit*>())
+        t[f->objectName()] = f->text();
+    return t;
+}
+// Deletes the windows that were closed (Qt deletes them later).
 inline void Aufraeumen() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
+
+// A box as recorded: icon, buttons, default button, title, and its text.
+inline QString Box(int symbol, int knoepfe, int vorgabe, const QString& titel,
+                   const QString& text) {
+    return QString("%1 %2 %3 %4: %5").arg(symbol).arg(knoepfe).arg(vorgabe).arg(titel, text);
+}
+// A stop box with OK and the program's title showing a text of the system.
+inline QString Stop(const std::string& text) {
+    return Box(QMessageBox::Critical, QMessageBox::Ok, QMessageBox::Ok, "KartovexQuendo",
+               QString::fromStdString(text).replace("\r\n", "\n"));
+}
+
+// Answers every modal box with `antwort` (a box without that button is
+// rejected) once it is the active window, and records it.
+class Meldungsbox : public QObject {
+public:
+    explicit Meldungsbox(QMessageBox::StandardButton antwort = QMessageBox::Ok) {
+        connect(&uhr, &QTimer::timeout, this, [this, antwort] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || box == beantwortet || !box->isActiveWindow()) return;
+            beantwortet = box;
+            boxen << Box(box->icon(), box->standardButtons().toInt(),
+                         box->standardButton(box->defaultButton()), box->windowTitle(),
+                         box->text());
+            if (waehrend) waehrend();
+            if (QAbstractButton* k = box->button(antwort))
+                k->click();
+            else
+                box->reject();
+        });
+        uhr.start(5);
+    }
+    QStringList boxen;
+    std::function<void()> waehrend; // runs while a box is open, before its answer
+
+private:
+    QPointer<QMessageBox> beantwortet;
+    QTimer uhr;
+};
 
 class FensterTest : public ::testing::Test {
 protected:
@@ -47,16 +129,13 @@ protected:
         Programmende();
         Aufraeumen();
     }
-
-    // Presses the format button and waits until the calculation window is active.
-    foBerechnungen& Format(unsigned format) {
-        Kind<QPushButton>(Eingangsfenster(), Formatknopf[format])->click();
-        foBerechnungen& b = Berechnungsfenster();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&b));
-        return b;
+    // Presses the format button; the calculation window becomes active.
+    foBerechnungen& Format(int format) {
+        Kind<QPushButton>(Eingangsfenster(), Formate[format].knopf)->click();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&Berechnungsfenster()));
+        return Berechnungsfenster();
     }
-
-    // The field's window activated again (message boxes leave it inactive).
+    // The window activated again (a message box leaves it inactive).
     static void Aktiviere(QWidget& fenster) {
         fenster.activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&fenster));
