@@ -29,32 +29,26 @@ QT_END_NAMESPACE
 namespace kartovex::test {
 
 // Per format 1 to 7: its entry button, its example button, and the example's
-// texts in the frame's Enter order.
+// "field=text" pairs in the frame's Enter order.
 struct Formatdaten {
     const char* knopf;
     const char* beispielknopf;
-    QStringList beispiel;
+    const char* paare;
+    QStringList beispiel() const { return QString(paare).split(' '); }
 };
 inline const Formatdaten Formate[8] = {
     {},
-    {"comGradDezEIN",
-     "comKrummboegleGrad",
-     {"texBreite=48.4363326641023", "texLaenge=9.96796724981198"}},
-    {"comGradMinEIN",
-     "comKrummboegleMercator",
-     {"texBreiteGrad=48", "texBreiteMinute=26.179960", "texLaengeGrad=9",
-      "texLaengeMinute=58.078035"}},
-    {"comGradMinSekEIN",
-     "comKrummboegleGMS",
-     {"texBGrad=48", "texBMinute=26", "texBSekunde=10.80", "texLGrad=9", "texLMinute=58",
-      "texLSekunde=4.68"}},
-    {"comUTMzivilEIN", "comZIV", {"texZone=32U", "texRechts=0571595", "texHoch=5365251"}},
-    {"comUTMmilEIN",
-     "comMIL",
-     {"texZoneM=32U", "tex100km=NU", "tex10km=76", "tex1km=15", "tex100m=52", "tex10m=95",
-      "tex1m=51"}},
-    {"comUTMrefEIN", "comREF", {"texREFZone=32U", "texREF100=NU", "texREFZiffern=7159565251"}},
-    {"comGKEIN", "comKrummboegleGK", {"texGKRechts=3571699.06", "texGKHoch=5366959.20"}},
+    {"comGradDezEIN", "comKrummboegleGrad",
+     "texBreite=48.4363326641023 texLaenge=9.96796724981198"},
+    {"comGradMinEIN", "comKrummboegleMercator",
+     "texBreiteGrad=48 texBreiteMinute=26.179960 texLaengeGrad=9 texLaengeMinute=58.078035"},
+    {"comGradMinSekEIN", "comKrummboegleGMS",
+     "texBGrad=48 texBMinute=26 texBSekunde=10.80 texLGrad=9 texLMinute=58 texLSekunde=4.68"},
+    {"comUTMzivilEIN", "comZIV", "texZone=32U texRechts=0571595 texHoch=5365251"},
+    {"comUTMmilEIN", "comMIL",
+     "texZoneM=32U tex100km=NU tex10km=76 tex1km=15 tex100m=52 tex10m=95 tex1m=51"},
+    {"comUTMrefEIN", "comREF", "texREFZone=32U texREF100=NU texREFZiffern=7159565251"},
+    {"comGKEIN", "comKrummboegleGK", "texGKRechts=3571699.06 texGKHoch=5366959.20"},
 };
 
 template <class T = QWidget> T* Kind(const QWidget& fenster, const QString& name) {

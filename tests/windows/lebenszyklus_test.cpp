@@ -1,9 +1,8 @@
 // Window lifecycle: creation on first use, defaults, format changes, the back
-// buttons, the input record, the check's box and focus, and program end.
+// buttons, the quit question and program end.
 #include <QGroupBox>
 #include <QRadioButton>
 
-#include "geodesy/modKartovex.h"
 #include "tests/windows/Fensterhilfe.h"
 
 using namespace kartovex;
@@ -53,7 +52,7 @@ TEST_F(FensterTest, FormatButtonsShowFrameHintAndFirstFieldOfAFreshWindow) {
         EXPECT_EQ(b.windowTitle(), "Beachten Sie bitte den Hinweis zur Zahleneingabe");
         EXPECT_EQ(InputFormat, format);
         EXPECT_EQ(SichtbareRahmen(b), QStringList{Rahmen[format]});
-        EXPECT_EQ(Fokus(b), Formate[format].beispiel[0].section('=', 0, 0));
+        EXPECT_EQ(Fokus(b), Formate[format].beispiel()[0].section('=', 0, 0));
         EXPECT_EQ(Kind<QLabel>(b, "labEingabe")->text(),
                   Anzeigetext(foEingang::Hinweistext(unsigned(format))));
         EXPECT_EQ(Kind<QLabel>(b, "labGKLimitsHoch")->text(),
@@ -95,39 +94,6 @@ TEST_F(FensterTest, BackDiscardsTheOutputWindowAndRecreatesAMissingCalculationWi
     EXPECT_TRUE(SichtbareRahmen(Berechnungsfenster()).isEmpty());
     ErwarteVorgaben(Berechnungsfenster());
     EXPECT_EQ(Ausgabefenster().text("texBreiteAUS"), ""); // a new output window
-}
-
-TEST_F(FensterTest, InputRecordAndWriteBack) {
-    foBerechnungen& b = Format(4);
-    Kind<QLineEdit>(b, "texZone")->setText("32U");
-    Kind<QRadioButton>(b, "optGradS")->setChecked(true);
-    Eingabe e = b.eingabe();
-    EXPECT_EQ(e.text("texZone"), "32U");
-    EXPECT_TRUE(e.istAn("optGradS") && !e.istAn("optGradN"));
-    EXPECT_EQ(e.texte.size(), 29u); // every text field, texDummy and texMeridian included
-    e.texte["tex10km"] = "07";
-    e.grenzen.RechtsMax = "5538200";
-    b.uebernehme(e);
-    EXPECT_EQ(Text(b, "tex10km"), "07");
-    EXPECT_EQ(b.grenzen.RechtsMax, "5538200");
-}
-
-TEST_F(FensterTest, CheckVerdictMovesTheFocusBeforeOrAfterItsStopBox) {
-    foBerechnungen& b = Format(3);
-    Meldungsbox boxen;
-    QStringList fokusWaehrend;
-    boxen.waehrend = [&] { fokusWaehrend << Fokus(b); };
-    for (bool vorher : {true, false}) {
-        b.setzeFokus("texBGrad");
-        b.zeigePruefergebnis({false, "Fehler\r\nZeile 2", "texLSekunde", vorher});
-        EXPECT_EQ(Fokus(b), "texLSekunde");
-        Aktiviere(b);
-    }
-    EXPECT_EQ(fokusWaehrend, QStringList({"texLSekunde", "texBGrad"}));
-    modKartovex::Meldung(modKartovex::FehlerMeldung); // the geodesy module's messages
-    EXPECT_EQ(boxen.boxen, QStringList({Stop("Fehler\r\nZeile 2"), Stop("Fehler\r\nZeile 2"),
-                                        Stop("Unmögliche Werte haben einen Fehler verursacht.\r\n"
-                                             "Überprüfen Sie Ihre Eingaben!")}));
 }
 
 TEST_F(FensterTest, QuitQuestionNoKeepsEverything) {

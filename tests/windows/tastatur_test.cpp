@@ -18,13 +18,11 @@ struct Taste {
 
 const Taste Tasten[] = {
     {1, "texBreite", ',', "."},
-    {1, "texBreite", 'a', "ist für die Breite nicht zulässig!"},
     {1, "texLaenge", '-', "ist für die Länge nicht zulässig!"},
     {2, "texBreiteGrad", '.', "ist für die Breite nicht zulässig!"},
     {2, "texBreiteMinute", 'e', "ist für die Minuten der Breite nicht zulässig!"},
     {2, "texLaengeGrad", ',', "ist für die Länge nicht zulässig!"},
     {2, "texLaengeMinute", ' ', "ist für die Minuteneingabe der Länge nicht zulässig!"},
-    {2, "texLaengeMinute", ',', "."},
     {3, "texBGrad", '.', "ist für die Breite nicht zulässig!"},
     {3, "texBMinute", ',', "ist für die Minuteneingabe nicht zulässig!"},
     {3, "texBSekunde", 'x', "ist für die Sekunden der Breite nicht zulässig!"},
