@@ -131,24 +131,20 @@ void UTMziv_UTMmil(std::string& Zone, std::string& Rechts, std::string& Hoch) {
             Buchstabe(Zeilensatz(ziffer(hoch[1]), z), ziffer(hoch[2]) + 1);
 
         // Nothing can fail from here. The tail is put together first and
-        // appended at once (at most 6 + 4 dots + 10 characters of up to 4
-        // bytes each).
-        std::array<char, 64> teil;
-        std::size_t n = 0;
-        auto dazu = [&](std::string_view z) {
-            n = static_cast<std::size_t>(std::copy(z.begin(), z.end(), teil.begin() + n) -
-                                         teil.begin());
-        };
-        dazu("  ");
-        dazu(spalte);
-        dazu(zeile);
-        dazu("  ");
+        // appended at once. A "character" of a malformed text may span many
+        // bytes, so the tail grows as it needs.
+        std::string teil;
+        teil.reserve(32);
+        teil += "  ";
+        teil += spalte;
+        teil += zeile;
+        teil += "  ";
         for (std::size_t stelle = 3; stelle <= 7; ++stelle) {
-            if (stelle > 3) dazu(".");
-            dazu(rechts[stelle]);
-            dazu(hoch[stelle]);
+            if (stelle > 3) teil += '.';
+            teil += rechts[stelle];
+            teil += hoch[stelle];
         }
-        Zone.append(teil.data(), n);
+        Zone += teil;
     });
 }
 
