@@ -14,16 +14,7 @@
 namespace {
 using kartovex::Eingabe;
 
-std::vector<std::string> Zeilen(const uint8_t* data, size_t size) {
-    std::vector<std::string> zeilen(1);
-    for (size_t i = 0; i < size; ++i) {
-        if (data[i] == '\n')
-            zeilen.emplace_back();
-        else
-            zeilen.back() += static_cast<char>(data[i]);
-    }
-    return zeilen;
-}
+using fuzz::Zeilen;
 
 bool NurZiffern(const std::string& t) {
     return t.find_first_not_of("0123456789") == std::string::npos;
