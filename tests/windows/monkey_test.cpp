@@ -31,7 +31,15 @@ using namespace std::chrono_literals;
 
 namespace {
 
+// g++ names the sanitizer build by a macro, clang by a feature test.
 #if defined(__SANITIZE_ADDRESS__)
+#define MIT_ASAN 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define MIT_ASAN 1
+#endif
+#endif
+#if defined(MIT_ASAN)
 constexpr int Vorgabeanzahl = 1500; // the sanitizer build is several times slower
 #else
 constexpr int Vorgabeanzahl = 5000;
