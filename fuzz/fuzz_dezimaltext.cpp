@@ -2,9 +2,8 @@
 // text. The result has exactly n decimals behind a '.', an optional '-' and at
 // least one digit in front, no "nan"/"inf", the same text whatever the
 // regional separator, and it lies within half a unit of the last decimal of
-// the text's number value. A value too large for a double is a fault that the
-// caller's handler reports: then the text is empty and a fault flag is up.
-#include <cfenv>
+// the text's number value. A value too large for a double gives the empty
+// text.
 #include <cmath>
 #include <cstdint>
 #include <string>
@@ -20,7 +19,6 @@ bool NurZiffern(const std::string& t) {
 
 std::string Mit(char trenner, const std::string& t, int16_t n) {
     mk::setDezimaltrenner(trenner);
-    std::feclearexcept(FE_ALL_EXCEPT);
     std::string ergebnis = mk::Dezimaltext(t, n);
     mk::setDezimaltrenner('.');
     return ergebnis;
@@ -35,12 +33,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     const std::string regional = Mit(',', t, n);
     const std::string text = Mit('.', t, n);
-    const bool fehler = std::fetestexcept(FE_OVERFLOW | FE_INVALID | FE_DIVBYZERO) != 0;
-    std::feclearexcept(FE_ALL_EXCEPT);
 
     FUZZ_CHECK(text == regional);
     if (!std::isfinite(wert)) {
-        FUZZ_CHECK(text.empty() && fehler);
+        FUZZ_CHECK(text.empty());
         return 0;
     }
     FUZZ_CHECK(!fuzz::NanOderInf(text));
@@ -59,7 +55,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // (At the very top of the double range the 15-digit form rounds past the
     // largest double; the text is right, but no double can read it back.)
     const double gelesen = mk::Zahlwert(text);
-    std::feclearexcept(FE_ALL_EXCEPT);
     if (std::fabs(wert) >= 1.797693134862315e308) return 0;
     FUZZ_CHECK(std::isfinite(gelesen));
     const double grenze = 0.5 * std::pow(10.0, -n) * (1 + 1e-9) + std::fabs(wert) * 1e-14;

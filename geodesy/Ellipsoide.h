@@ -2,10 +2,10 @@
 // footpoint latitude and radii of curvature.
 //
 // The constants are the stored values, digit for digit; nothing is derived
-// from a and f at run time except e1² for UTM, which comes from f. Each
-// projection routine sums the series terms in its own order, so the
-// coefficients are exposed and the ready-made sums below follow the plain
-// order E0·φ + E2·sin 2φ + E4·sin 4φ + E6·sin 6φ.
+// from a and f at run time except e1² for UTM, which comes from f. The sums
+// below fix the order of the additions (E0·φ + E2·sin 2φ + E4·sin 4φ +
+// E6·sin 6φ, and likewise for the footpoint); every projection routine uses
+// them, so all of them round alike.
 #pragma once
 
 #include <cmath>
@@ -52,7 +52,8 @@ struct Meridianreihen {
 };
 
 // proGrad is c·DEG for UTM and c/RHO for Gauss-Krueger (the two differ in the
-// last bits only; each routine uses the one it always used).
+// last bits only, and the computed coordinates depend on those bits, so each
+// family keeps its own).
 constexpr Meridianreihen meridianreihen(double c, double e2, double proGrad) {
     Meridianreihen r{};
     r.e2 = e2;
@@ -93,7 +94,10 @@ inline double Fusspunktbreite(const Meridianreihen& r, double x) {
            r.F6 * std::sin(6 * sigma);
 }
 
-// Radii of curvature at latitude phi (radians).
+// Radii of curvature at a latitude, from its cosine and e'². η² is formed as
+// (e'²·cosφ)·cosφ; the forward routines form it in other orders (UTM as
+// e'²·cos²φ, Gauss-Krueger as (e'·cosφ)²), which differ in the last bit, so
+// they keep their own lines.
 struct Radien {
     double eta2; // η² = e'²·cos²φ
     double V;    // √(1 + η²)
@@ -101,8 +105,7 @@ struct Radien {
     double M;    // meridian radius c/V³
 };
 
-inline Radien Kruemmungsradien(double c, double e2, double phi) {
-    const double cosPhi = std::cos(phi);
+inline Radien Kruemmungsradien(double c, double e2, double cosPhi) {
     Radien r{};
     r.eta2 = e2 * cosPhi * cosPhi;
     r.V = std::sqrt(1 + r.eta2);

@@ -28,10 +28,7 @@ std::string Meridiantext(int L0) {
 // the distance y from the central meridian L0.
 std::pair<double, double> InverseReihen(double hochwert, double y, double L0) {
     const Meridianreihen& r = GKReihen;
-    const double sigmaGrad = hochwert / r.E0;
-    const double sigma = sigmaGrad * DEG;
-    const double phiF = r.F2 * std::sin(2 * sigma) + sigmaGrad + r.F4 * std::sin(4 * sigma) +
-                        r.F6 * std::sin(6 * sigma);
+    const double phiF = Fusspunktbreite(r, hochwert);
 
     const double phi = phiF * DEG;
     const double t = std::tan(phi);

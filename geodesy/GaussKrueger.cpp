@@ -72,8 +72,7 @@ void G_GK(std::string& Breite, std::string& Laenge, std::string& Streifen) {
         schreibeMeridiantext(Streifen, L0, lambdaGrad);
         const double l = lambdaGrad - L0;
 
-        const double G = r.E0 * phiGrad + r.E2 * std::sin(2 * phi) + r.E4 * std::sin(4 * phi) +
-                         r.E6 * std::sin(6 * phi);
+        const double G = intern::Meridianbogen(r, phiGrad);
 
         const double cos2 = cosPhi * cosPhi;
         const double cos3 = cos2 * cosPhi;

@@ -58,8 +58,9 @@ void schreibeZonenbezeichnung(std::string& text, int zone, char band) {
 }
 
 // Band letter of a latitude, '\0' outside -80 to 84 degrees. The decision
-// works on the single-precision value, as it always has: 84.0000001 is
-// still band X.
+// works on the single-precision value, so a latitude that rounds to a band
+// border in single precision belongs to that border: 84.0000001 is still
+// band X.
 char Bandbuchstabe(double breite) {
     const float b = static_cast<float>(breite);
     if (b < -80 || b > 84) return '\0';
@@ -124,8 +125,7 @@ void G_UTMziv(std::string& Laenge, std::string& Breite, std::string& Ellipsoid) 
         const double eta2 = r.e2 * cos2;
         const double N = c / std::sqrt(1 + eta2);
 
-        const double G = r.E2 * std::sin(2 * phi) + r.E0 * phiGrad + r.E4 * std::sin(4 * phi) +
-                         r.E6 * std::sin(6 * phi);
+        const double G = intern::Meridianbogen(r, phiGrad);
         const double l = (lambdaGrad - L0) * DEG;
         const double l2 = l * l;
         const double l3 = l2 * l;

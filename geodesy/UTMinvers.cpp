@@ -29,10 +29,7 @@ struct Geographisch {
 Geographisch InverseReihen(double R, double H, double zoneNummer, bool nord, double c, double k0,
                            const Meridianreihen& r) {
     // Footpoint latitude of the northing, mirrored for the south.
-    const double sigmaGrad = (H / k0) / r.E0;
-    const double sigma = sigmaGrad * DEG;
-    double phiF = r.F2 * std::sin(2 * sigma) + sigmaGrad + r.F4 * std::sin(4 * sigma) +
-                  r.F6 * std::sin(6 * sigma);
+    double phiF = Fusspunktbreite(r, H / k0);
     if (!nord) phiF = -phiF;
 
     const double phi = phiF * DEG;
@@ -40,8 +37,9 @@ Geographisch InverseReihen(double R, double H, double zoneNummer, bool nord, dou
     const double t2 = t * t;
     const double t4 = t2 * t2;
     const double cosPhi = std::cos(phi);
-    const double eta2 = r.e2 * cosPhi * cosPhi;
-    const double N = c / std::sqrt(1 + eta2);
+    const Radien radien = Kruemmungsradien(c, r.e2, cosPhi);
+    const double eta2 = radien.eta2;
+    const double N = radien.N;
     const double N2 = N * N, N3 = N * N2, N4 = N2 * N2, N5 = N * N4, N6 = N4 * N2;
 
     // The zone number alone decides the meridian (32V gives 9, 33X gives 15).

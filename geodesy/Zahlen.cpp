@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <array>
 #include <bit>
-#include <cfenv>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -291,24 +290,13 @@ Dezimalform dezimalform(double wert) {
 constexpr int kleinsterExponent = -5;
 constexpr int groessterExponent = 14;
 
-// A fault a strict runtime raises, done as real arithmetic so that it shows
-// in the floating-point status like any other.
-void loeseAus(int flag) {
-    volatile double gross = 1e308, null = 0.0;
-    if (flag == FE_OVERFLOW)
-        gross = gross * 10;
-    else
-        null = null / null;
-}
-
 } // namespace
 
 intern::Zahlzeichen intern::Zahlform(double wert, bool zahltextForm, char trenner) {
     Zahlzeichen ergebnis;
     if (!std::isfinite(wert)) {
-        // A value that is no number never becomes a text: the fault stays
-        // raised for the routine's handler, the text is empty.
-        loeseAus(std::isnan(wert) ? FE_INVALID : FE_OVERFLOW);
+        // A value that is no number never becomes a text: the text is empty
+        // (the routines check their values before they write a text).
         return ergebnis;
     }
     std::array<char, 48>& puffer = ergebnis.zeichen;
@@ -449,9 +437,8 @@ double Zahlwert(const std::string& text) {
     const auto ergebnis = std::from_chars(zahl.data(), zahl.data() + zahl.size(), wert);
     if (ergebnis.ec == std::errc::result_out_of_range) {
         if ((teile.exponent != 0 ? ordnungDerMantisse : ordnung(zahl)) + teile.exponent > 0) {
-            // Too large for a double: raise the overflow a strict runtime
-            // raises, so the handler of the calling routine reports it.
-            loeseAus(FE_OVERFLOW);
+            // Too large for a double: infinity, which the calling routine's
+            // value check reports.
             wert = HUGE_VAL;
         } else {
             wert = 0.0; // underflow is no fault: the value is 0
@@ -478,10 +465,7 @@ double Runden(double x, int16_t n) {
 
 std::string Dezimaltext(const std::string& t, int16_t n) {
     const double wert = Zahlwert(t);
-    if (!std::isfinite(wert)) {
-        loeseAus(FE_OVERFLOW);
-        return {};
-    }
+    if (!std::isfinite(wert)) return {}; // the caller sees the empty text
     // Round the 15-digit decimal form to n decimals, halves away from zero.
     Dezimalform form = dezimalform(wert);
     std::string ziffern(form.ziffern.data(), static_cast<std::size_t>(form.anzahl));

@@ -20,7 +20,7 @@ struct Zahlzeichen {
 
 // Zahltext form: a blank in front of values >= 0 and no "0" before the
 // point; regional form: neither. Both with the given decimal separator. A
-// value that is no number raises the fault and gives the empty text.
+// value that is no number gives the empty text.
 Zahlzeichen Zahlform(double wert, bool zahltextForm, char trenner);
 
 // Zahltext(wert) and Regionalzahltext(wert) as characters.

@@ -50,7 +50,8 @@ std::string Regionalzahltext(double wert);
 // x rounded to n decimals, halves away from zero.
 double Runden(double x, int16_t n);
 
-// Number value of t with exactly n decimals (0 to 14), '.' as decimal point.
+// Number value of t with exactly n decimals (0 to 14), '.' as decimal point;
+// the empty text when the value is too large for a double.
 std::string Dezimaltext(const std::string& t, int16_t n);
 
 // ---- Angles ---------------------------------------------------------------

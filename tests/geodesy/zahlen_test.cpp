@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cfenv>
 #include <charconv>
 #include <cmath>
 #include <random>
@@ -39,12 +38,9 @@ TEST(Zahlwert, ReadsTheLeadingNumber) {
     };
     for (const auto& [text, wert] : faelle)
         EXPECT_EQ(Zahlwert(text), wert) << '"' << text << '"';
-    for (const std::string text : {"1E400", "-0.001E99999999999999999"}) {
-        std::feclearexcept(FE_ALL_EXCEPT);
-        EXPECT_EQ(std::fabs(Zahlwert(text)), HUGE_VAL);
-        EXPECT_TRUE(std::fetestexcept(FE_OVERFLOW)) << text; // the routines' fault
-    }
-    std::feclearexcept(FE_ALL_EXCEPT);
+    // Too large for a double: infinity, which the routines' value check reports.
+    EXPECT_EQ(Zahlwert("1E400"), HUGE_VAL);
+    EXPECT_EQ(Zahlwert("-0.001E99999999999999999"), -HUGE_VAL);
 }
 
 // The regional form has a "0" before the point and the user's separator.
