@@ -26,6 +26,11 @@ dpkg-deb --info "$deb" >/dev/null || falsch "dpkg-deb --info"
 [[ "$(feld Homepage)" =~ ^https://[^\ ]+$ ]] || falsch "Homepage: $(feld Homepage)"
 beschreibung=$(feld Description)
 [ "$(printf '%s\n' "$beschreibung" | wc -l)" -ge 3 ] || falsch "Description ohne lange Beschreibung"
+# The control archive: a prerm that sh can read, executable.
+kontrolle=$ziel/kontrolle
+dpkg-deb --control "$deb" "$kontrolle"
+[ "$(cd "$kontrolle" && ls | tr '\n' ' ')" = "control md5sums prerm " ] || falsch "Kontrolldateien: $(ls "$kontrolle")"
+[ -x "$kontrolle/prerm" ] && sh -n "$kontrolle/prerm" || falsch "prerm"
 # The libraries the programs link (from dpkg-shlibdeps), with versions, and
 # the German Qt translations.
 depends=$(feld Depends)
