@@ -2,6 +2,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <fstream>
@@ -15,7 +16,8 @@ namespace kartovex::test {
 
 // What a command writes on standard output; its standard error must stay empty.
 inline std::string Ausgabe(const std::string& befehl) {
-    const std::string fehler = testing::TempDir() + "handbuch_fehler";
+    // One file per process: ctest runs the test programs side by side.
+    const std::string fehler = testing::TempDir() + "handbuch_fehler_" + std::to_string(getpid());
     std::string text;
     if (FILE* p = popen((befehl + " 2>" + fehler).c_str(), "r")) {
         char puffer[4096];
@@ -33,8 +35,7 @@ inline std::string Ausgabe(const std::string& befehl) {
 
 // Runs of blanks and line breaks become one blank.
 inline std::string Einzeilig(const std::string& text) {
-    std::string s = std::regex_replace(text, std::regex(R"(\s+)"), " ");
-    return s;
+    return std::regex_replace(text, std::regex(R"(\s+)"), " ");
 }
 
 // The page as `man` renders it (warnings count as failures), wide enough that
