@@ -4,7 +4,7 @@
 # bounded pass of every fuzz target.
 JOBS ?= $(shell nproc)
 
-.PHONY: run test test-default test-asan deps build build-asan bench clean
+.PHONY: run test test-default test-asan deps build build-asan bench package clean
 
 deps:
 	@scripts/install-deps
@@ -27,6 +27,11 @@ test-asan: build-asan
 	ctest --preset asan -j $(JOBS)
 
 test: test-default test-asan
+
+# The Debian package kartovex_<version>_<arch>.deb in build/default, from the
+# optimised build.
+package: build
+	@cd build/default && cpack -G DEB
 
 bench: build
 	build/default/bench/kartovex_bench

@@ -9,6 +9,7 @@
 #include <string>
 #include <thread>
 
+#include "Version.h"
 #include "geodesy/modKartovex.h"
 #include "konvert/Strom.h"
 
@@ -18,6 +19,8 @@ namespace {
 
 constexpr const char* Programm = "kartovex-konvert";
 
+// The usage text. The manual page kartovex-konvert.1 is checked against it:
+// every option named here, the formats and the exit codes must appear there.
 void Hilfe(std::ostream& aus) {
     aus << "Aufruf: " << Programm
         << " --format FORMAT [--json] [--delimiter ZEICHEN] [--threads N] [DATEI]\n\n"
@@ -26,12 +29,18 @@ void Hilfe(std::ostream& aus) {
            "(Trennzeichen ';', Kopfzeile mit den Feldnamen) oder mit --json als\n"
            "JSON-Zeilen. Felder einer Eingabezeile trennt ';' oder ein Tabulator.\n"
            "Meldungen stehen mit ihrer Zeilennummer auf der Standardfehlerausgabe.\n\n"
+           "Optionen:\n"
+           "  --format FORMAT      Eingabeformat: Nummer, Kurzname oder Name (siehe unten)\n"
+           "  --json               JSON-Zeilen statt CSV schreiben\n"
+           "  --delimiter ZEICHEN  Trennzeichen der CSV-Ausgabe (Vorgabe: ';')\n"
+           "  --threads N          Zahl der rechnenden Threads (Vorgabe: alle Kerne)\n"
+           "  -h, --help           diese Hilfe zeigen\n"
+           "  --version            die Versionsnummer zeigen\n\n"
            "Formate und Zeilenaufbau:\n";
     for (int f = 1; f <= 7; ++f)
         aus << "  " << f << ", " << Kurzname(f) << ", \"" << Formatname(f) << "\":\n      "
             << Zeilenaufbau(f) << "\n";
-    aus << "\n--threads: Zahl der rechnenden Threads (Vorgabe: alle Kerne).\n"
-           "Rückgabewert: 0 alle Zeilen gerechnet, 1 mindestens eine Zeile mit Meldung,\n"
+    aus << "\nRückgabewert: 0 alle Zeilen gerechnet, 1 mindestens eine Zeile mit Meldung,\n"
            "2 falscher Aufruf oder Datei nicht lesbar.\n";
 }
 
@@ -62,6 +71,9 @@ int main(int argc, char* argv[]) {
         const auto wert = [&]() -> const char* { return i + 1 < argc ? argv[++i] : nullptr; };
         if (a == "--help" || a == "-h") {
             Hilfe(std::cout);
+            return 0;
+        } else if (a == "--version") {
+            std::cout << Programm << ' ' << KartovexVersion << '\n';
             return 0;
         } else if (a == "--format") {
             const char* w = wert();
