@@ -298,6 +298,10 @@ QRadioButton* NeueOption(QWidget* eltern, const char* name, const QString& text,
 QPushButton* NeuerKnopf(QWidget* eltern, const char* name, const QString& text, const Twips& t) {
     auto* k = new Knopf(text, eltern);
     k->setObjectName(name);
+    // The system's button face, not the colour of the frame that holds it.
+    QPalette p = k->palette();
+    p.setColor(QPalette::Button, QApplication::palette().color(QPalette::Button));
+    k->setPalette(p);
     k->setFont(Arial(12));
     k->setAutoDefault(false);
     Platziere(k, t);
