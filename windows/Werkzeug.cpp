@@ -124,8 +124,10 @@ void Textfeld::setzeTastenhandler(Tastenhandler h) {
 
 bool Textfeld::verarbeite(QKeyEvent* e, int code) {
     const int neu = taste ? taste(code) : code;
-    if (neu == 0 || neu == 13) {
-        // Discarded, or Enter: its focus move is done and it types nothing.
+    // Discarded, or Enter: its focus move is done and it types nothing. A
+    // paste key that a field without a filter lets through pastes nothing
+    // either: the pasted text would pass the rules by (upper case, messages).
+    if (neu == 0 || neu == 13 || (taste && neu == 22)) {
         e->accept();
         return true;
     }

@@ -210,6 +210,11 @@ TEST_F(Anzeige, NoPasteOrDropAroundTheKeyRules) {
     EXPECT_EQ(boxen.boxen[1], boxen.boxen[0]);
     EXPECT_EQ(breite->text(), nachStrgV);
     EXPECT_FALSE(breite->text().contains("abc"));
+    auto* quadrat = Kind<QLineEdit>(b, "tex100km"); // no filter, but upper case
+    QTest::keyClick(quadrat, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(quadrat, Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_EQ(quadrat->text(), "");
+    EXPECT_EQ(boxen.boxen.size(), 2);
     if (QGuiApplication::clipboard()->supportsSelection()) {
         QGuiApplication::clipboard()->setText(fremd, QClipboard::Selection);
         QTest::mouseClick(breite, Qt::MiddleButton);
