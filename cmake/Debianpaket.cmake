@@ -1,7 +1,7 @@
 # make package: kartovex_<version>_<arch>.deb from everything the build installs.
 # Depends come from the programs' shared libraries (dpkg-shlibdeps), plus the
-# German Qt translations, which the program loads at run time and no library
-# pulls in.
+# German Qt translations (qtbase_de.qm), which are loaded at run time, so no
+# linked library pulls them in.
 set(KARTOVEX_MAINTAINER "KartovexLE maintainers <maintainers@users.noreply.c-seed-af864183.example>")
 
 set(CPACK_GENERATOR DEB)
