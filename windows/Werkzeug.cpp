@@ -213,9 +213,11 @@ void Knopf::paintEvent(QPaintEvent*) {
 
 void Knopf::keyPressEvent(QKeyEvent* e) {
     // Space is the toolkit's own: pressed on key press, clicked on release.
+    // An Enter held down since the field that moved the focus here does not
+    // press the button by its repeats.
     if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) &&
         !(e->modifiers() & ~Qt::KeypadModifier)) {
-        click();
+        if (!e->isAutoRepeat()) click();
         return e->accept();
     }
     QPushButton::keyPressEvent(e);
