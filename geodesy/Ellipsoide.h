@@ -1,5 +1,5 @@
 // The two ellipsoids of the module and the series they share: meridian arc,
-// footpoint latitude and radii of curvature.
+// footpoint latitude and prime vertical radius.
 //
 // The constants are fixed to these digits, and nothing is derived from a and
 // f at run time except e'² for UTM, which comes from f: the computed
@@ -95,15 +95,14 @@ inline double Fusspunktbreite(const Meridianreihen& r, double x) {
            r.F6 * std::sin(6 * sigma);
 }
 
-// Radii of curvature at a latitude, from its cosine and e'². η² is formed as
-// (e'²·cosφ)·cosφ; the forward routines form it in other orders (UTM as
-// e'²·cos²φ, Gauss-Krueger as (e'·cosφ)²), which differ in the last bit, so
-// they keep their own lines.
+// Prime vertical radius at a latitude, from its cosine and e'². η² is formed as
+// (e'²·cosφ)·cosφ, as the UTM inverse needs it; the other routines form it
+// in other orders (the UTM forward as e'²·cos²φ, both Gauss-Krueger routines
+// as (e'·cosφ)²), which differ in the last bit, so they keep their own lines.
 struct Radien {
     double eta2; // η² = e'²·cos²φ
     double V;    // √(1 + η²)
     double N;    // prime vertical radius c/V
-    double M;    // meridian radius c/V³
 };
 
 inline Radien Kruemmungsradien(double c, double e2, double cosPhi) {
@@ -111,7 +110,6 @@ inline Radien Kruemmungsradien(double c, double e2, double cosPhi) {
     r.eta2 = e2 * cosPhi * cosPhi;
     r.V = std::sqrt(1 + r.eta2);
     r.N = c / r.V;
-    r.M = c / (r.V * r.V * r.V);
     return r;
 }
 
