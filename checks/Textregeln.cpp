@@ -1,47 +1,27 @@
 #include "checks/Textregeln.h"
 
+#include "geodesy/Zeichen.h"
 #include "geodesy/modKartovex.h"
 
 namespace kartovex::text {
 
-namespace {
-// Length of the UTF-8 sequence that starts with byte b, 1 for a stray byte.
-std::size_t Sequenzlaenge(unsigned char b) {
-    if (b >= 0xF0 && b <= 0xF4) return 4;
-    if (b >= 0xE0) return b <= 0xEF ? 3 : 1;
-    if (b >= 0xC2) return 2;
-    return 1;
-}
-
-bool Folgebyte(unsigned char b) {
-    return (b & 0xC0) == 0x80;
-}
-} // namespace
+namespace zeichen = modKartovex::zeichen;
 
 std::vector<std::string> Zeichen(const std::string& text) {
     std::vector<std::string> teile;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        std::size_t n = Sequenzlaenge(static_cast<unsigned char>(text[i]));
-        if (i + n > text.size()) n = 1;
-        for (std::size_t k = 1; k < n; ++k)
-            if (!Folgebyte(static_cast<unsigned char>(text[i + k]))) n = 1;
-        teile.push_back(text.substr(i, n));
-        i += n;
-    }
+    zeichen::JedesZeichen(text, [&](std::string_view z) {
+        teile.emplace_back(z);
+        return true;
+    });
     return teile;
 }
 
 std::size_t Laenge(const std::string& text) {
-    return Zeichen(text).size();
+    return zeichen::Anzahl(text);
 }
 
 std::string Anfang(const std::string& text, std::size_t n) {
-    std::string anfang;
-    const auto teile = Zeichen(text);
-    for (std::size_t i = 0; i < n && i < teile.size(); ++i)
-        anfang += teile[i];
-    return anfang;
+    return std::string(zeichen::Anfang(text, n));
 }
 
 bool InMenge(const std::string& zeichen, std::string_view menge) {
@@ -50,9 +30,9 @@ bool InMenge(const std::string& zeichen, std::string_view menge) {
 }
 
 bool AlleIn(const std::string& text, std::string_view menge) {
-    for (const auto& z : Zeichen(text))
-        if (!InMenge(z, menge)) return false;
-    return true;
+    return zeichen::JedesZeichen(text, [&](std::string_view z) {
+        return z.size() == 1 && menge.find(z[0]) != std::string_view::npos;
+    });
 }
 
 std::string Utf8(int code) {

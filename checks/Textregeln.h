@@ -1,6 +1,7 @@
 // Character-level helpers and the zone rules that the zone field and the
 // three UTM checks share. Field texts are UTF-8; "character" means one code
-// point, so a typed umlaut counts as one character, as the user sees it.
+// point, so a typed umlaut counts as one character, as the user sees it
+// (geodesy/Zeichen.h walks the texts).
 #pragma once
 
 #include <string>

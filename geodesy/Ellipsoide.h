@@ -1,8 +1,9 @@
 // The two ellipsoids of the module and the series they share: meridian arc,
-// footpoint latitude and radii of curvature.
+// footpoint latitude and prime vertical radius.
 //
-// The constants are the stored values, digit for digit; nothing is derived
-// from a and f at run time except e1² for UTM, which comes from f. The sums
+// The constants are fixed to these digits, and nothing is derived from a and
+// f at run time except e'² for UTM, which comes from f: the computed
+// coordinates depend on the last digits of each constant. The sums
 // below fix the order of the additions (E0·φ + E2·sin 2φ + E4·sin 4φ +
 // E6·sin 6φ, and likewise for the footpoint); every projection routine uses
 // them, so all of them round alike.
@@ -12,7 +13,7 @@
 
 namespace modKartovex::intern {
 
-// Degrees to radians and back, as stored (not computed from pi).
+// Degrees to radians and back, fixed to these digits (not computed from pi).
 inline constexpr double DEG = 0.017453292519943278;
 inline constexpr double RHO = 57.29577951308238;
 
@@ -23,7 +24,7 @@ struct Ellipsoid {
     double e;         // first eccentricity
     double e1;        // second eccentricity e'
     double c;         // polar radius of curvature a²/b, m
-    double e1Quadrat; // e'² as stored (0 where the system stores none)
+    double e1Quadrat; // e'² as a constant (0 where it comes from f)
 };
 
 inline constexpr Ellipsoid Bessel{6377397.155,         0.0033427731816161, 6356078.96282175,
@@ -72,7 +73,7 @@ constexpr Meridianreihen meridianreihen(double c, double e2, double proGrad) {
 }
 
 // Series of the UTM routines (GRS80, e'² from f) and of the Gauss-Krueger
-// routines (Bessel, stored e'²).
+// routines (Bessel, e'² as a constant).
 inline constexpr Meridianreihen UTMReihen =
     meridianreihen(GRS80.c, e1QuadratAusAbplattung(GRS80.f), GRS80.c* DEG);
 inline constexpr Meridianreihen GKReihen =
@@ -94,15 +95,14 @@ inline double Fusspunktbreite(const Meridianreihen& r, double x) {
            r.F6 * std::sin(6 * sigma);
 }
 
-// Radii of curvature at a latitude, from its cosine and e'². η² is formed as
-// (e'²·cosφ)·cosφ; the forward routines form it in other orders (UTM as
-// e'²·cos²φ, Gauss-Krueger as (e'·cosφ)²), which differ in the last bit, so
-// they keep their own lines.
+// Prime vertical radius at a latitude, from its cosine and e'². η² is formed as
+// (e'²·cosφ)·cosφ, as the UTM inverse needs it; the other routines form it
+// in other orders (the UTM forward as e'²·cos²φ, both Gauss-Krueger routines
+// as (e'·cosφ)²), which differ in the last bit, so they keep their own lines.
 struct Radien {
     double eta2; // η² = e'²·cos²φ
     double V;    // √(1 + η²)
     double N;    // prime vertical radius c/V
-    double M;    // meridian radius c/V³
 };
 
 inline Radien Kruemmungsradien(double c, double e2, double cosPhi) {
@@ -110,7 +110,6 @@ inline Radien Kruemmungsradien(double c, double e2, double cosPhi) {
     r.eta2 = e2 * cosPhi * cosPhi;
     r.V = std::sqrt(1 + r.eta2);
     r.N = c / r.V;
-    r.M = c / (r.V * r.V * r.V);
     return r;
 }
 

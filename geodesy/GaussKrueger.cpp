@@ -6,6 +6,7 @@
 #include "Ellipsoide.h"
 #include "Fehlerbehandlung.h"
 #include "Zahlform.h"
+#include "Zeichen.h"
 #include "modKartovex.h"
 
 namespace modKartovex {
@@ -42,7 +43,7 @@ Streifen Streifenwahl(const std::string& breite, double lambdaGrad) {
 // "E009°", "W003°": hemisphere letter, three digits of the meridian, degree sign.
 void schreibeMeridiantext(std::string& text, double L0, double lambdaGrad) {
     const intern::Zahlzeichen zahl = intern::Zahltextzeichen(std::fabs(L0));
-    const std::string_view ziffern = zahl.text().substr(zahl.text().find_first_not_of(' '));
+    const std::string_view ziffern = zeichen::OhneLeerzeichen(zahl.text());
     text.assign(1, lambdaGrad >= 0 ? 'E' : 'W');
     if (ziffern.size() < 3) text.append(3 - ziffern.size(), '0');
     text += ziffern;

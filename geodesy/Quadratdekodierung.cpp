@@ -7,21 +7,22 @@
 #include <utility>
 #include <vector>
 
+#include "Quadratbuchstaben.h"
+#include "Zeichen.h"
 #include "modKartovex.h"
 
 namespace modKartovex {
 
 namespace {
 
-// The three column sets, one per zone number modulo 3; the position of a
-// letter in its set is the 100 km digit of the easting (1 to 8). Decoding
-// accepts a letter from any set, whatever the zone.
-constexpr std::array<std::string_view, 3> Spaltensaetze = {"ABCDEFGH", "JKLMNPQR", "STUVWXYZ"};
+using intern::Spaltensaetze;
+using intern::ZeilenGeradeZone;
+using intern::ZeilenUngeradeZone;
+using zeichen::An;
+using zeichen::Letztes;
 
-// Row letters for the 100 km digit 0 to 9 of the northing: first the half of
-// the 2,000 km cycle with an even millions digit, then the odd half.
-constexpr std::string_view ZeilenUngeradeZone = "ABCDEFGHJKLMNPQRSTUV";
-constexpr std::string_view ZeilenGeradeZone = "FGHJKLMNPQRSTUVABCDE";
+// Texts are UTF-8; positions count characters, as the notations do, so that
+// no character is ever cut in two.
 
 // Millions digit of the northing by band letter, for the first (even) and the
 // second (odd) half of the cycle; empty where the band never reaches that
@@ -58,46 +59,18 @@ constexpr std::array<Schwelle, 9> Schwellen = {{{885504, "P", "L"},
                                                 {7100467, "W", "D"},
                                                 {7991509, "X", "C"}}};
 
-// Texts are UTF-8; positions count characters, as the notations do, so that
-// no character is ever cut in two.
-bool IstFolgebyte(char z) {
-    return (static_cast<unsigned char>(z) & 0xC0) == 0x80;
-}
-
-// Start of the character after the one that starts at i.
-std::size_t Naechstes(std::string_view text, std::size_t i) {
-    if (i >= text.size()) return text.size();
-    for (++i; i < text.size() && IstFolgebyte(text[i]);)
-        ++i;
-    return i;
-}
-
 std::vector<std::string_view> Zeichenliste(std::string_view text) {
     std::vector<std::string_view> liste;
-    for (std::size_t i = 0; i < text.size(); i = Naechstes(text, i))
-        liste.push_back(text.substr(i, Naechstes(text, i) - i));
+    zeichen::JedesZeichen(text, [&](std::string_view z) {
+        liste.push_back(z);
+        return true;
+    });
     return liste;
 }
 
-// The character at a 0-based position, empty beyond the end.
-std::string_view Zeichen(std::string_view text, std::size_t pos) {
-    std::size_t i = 0;
-    for (; pos > 0 && i < text.size(); --pos)
-        i = Naechstes(text, i);
-    return text.substr(i, Naechstes(text, i) - i);
-}
-std::string_view Erstes(std::string_view text) {
-    return Zeichen(text, 0);
-}
-std::string_view Letztes(std::string_view text) {
-    std::size_t i = text.size();
-    while (i > 0 && IstFolgebyte(text[i - 1]))
-        --i;
-    return text.substr(i > 0 ? i - 1 : 0);
-}
-
 // Column letter to "0" + the 100 km digit of the easting; empty when the
-// letter belongs to no set (lower case included).
+// letter belongs to no set (lower case included). Decoding accepts a letter
+// from any set, whatever the zone.
 std::string Spaltenziffern(std::string_view spalte) {
     if (spalte.size() != 1) return {};
     for (std::string_view satz : Spaltensaetze)
@@ -139,11 +112,6 @@ std::string_view BandAusHochwert(double v, bool nord) {
     return band;
 }
 
-bool IstNordband(std::string_view band) {
-    return band.size() == 1 &&
-           std::string_view("NPQRSTUVWX").find(band[0]) != std::string_view::npos;
-}
-
 } // namespace
 
 void UTMref_UTMmil(std::string& /*Frei1*/, std::string& /*Frei2*/, std::string& Ziffern,
@@ -167,7 +135,7 @@ void UTMref_UTMmil(std::string& /*Frei1*/, std::string& /*Frei2*/, std::string& 
 void UTMmil_UTMziv(std::string& Zone, std::string& Quadrat, std::string& G10km, std::string& G1km,
                    std::string& G100m, std::string& G10m, std::string& G1m) {
     const std::string z = Zone;
-    const std::string spalte = Spaltenziffern(Erstes(Quadrat));
+    const std::string spalte = Spaltenziffern(An(Quadrat, 0));
     if (spalte.empty()) {
         Meldung("Der 1. Buchstabe des 100km-Quadrates ist nicht zulässig");
         G100m = "Fehler";
@@ -175,7 +143,7 @@ void UTMmil_UTMziv(std::string& Zone, std::string& Quadrat, std::string& G10km, 
     }
     const std::string_view band = Letztes(z);
     // Zone parity from the units digit; anything that is not a digit counts 0.
-    const std::string_view einer = Zeichen(z, 1);
+    const std::string_view einer = An(z, 1);
     const bool geradeZone =
         einer.size() != 1 || einer[0] < '0' || einer[0] > '9' || (einer[0] - '0') % 2 == 0;
 
@@ -194,14 +162,14 @@ void UTMmil_UTMziv(std::string& Zone, std::string& Quadrat, std::string& G10km, 
     std::string hoch(Millionenziffer(band, zweiteHaelfte, hundertKm));
     hoch += static_cast<char>('0' + hundertKm);
     for (const std::string* gruppe : {&G10km, &G1km, &G100m, &G10m, &G1m}) {
-        rechts += Erstes(*gruppe);
+        rechts += An(*gruppe, 0);
         hoch += Letztes(*gruppe);
     }
-    NordHalbkugel = IstNordband(band);
+    NordHalbkugel = band.size() == 1 && intern::IstNordband(band[0]);
     const std::string_view neuesBand = BandAusHochwert(Zahlwert(hoch), NordHalbkugel);
     Zone = std::move(rechts);
     Quadrat = std::move(hoch);
-    G10km = std::string(Zeichen(z, 0)) += Zeichen(z, 1);
+    G10km = std::string(An(z, 0)) += An(z, 1);
     G10km += neuesBand;
 }
 

@@ -1,12 +1,13 @@
 // The 100 km square letters: civil UTM to the military notation, and the
 // military notation to UTMREF.
-#include <algorithm>
 #include <array>
 #include <cmath>
 #include <string>
 #include <string_view>
 
 #include "Fehlerbehandlung.h"
+#include "Quadratbuchstaben.h"
+#include "Zeichen.h"
 #include "modKartovex.h"
 
 namespace modKartovex {
@@ -17,60 +18,8 @@ using intern::Fehler;
 using intern::mitWertpruefung;
 using intern::pruefeWerte;
 
-bool istFolgebyte(char z) {
-    return (static_cast<unsigned char>(z) & 0xC0) == 0x80;
-}
-
-// The characters of a UTF-8 text by 1-based position, as the notations
-// count them; an ASCII text (the usual case) is indexed directly.
-class Zeichenfolge {
-public:
-    explicit Zeichenfolge(std::string_view text)
-        : text_(text), ascii_(std::none_of(text.begin(), text.end(), [](char z) {
-              return (static_cast<unsigned char>(z) & 0x80) != 0;
-          })) {}
-
-    // Byte offset where the character at this position starts (the text's
-    // size beyond its end).
-    std::size_t start(std::size_t position) const {
-        if (ascii_) return std::min(position - 1, text_.size());
-        std::size_t i = 0;
-        for (std::size_t gezaehlt = 1; i < text_.size() && gezaehlt < position; ++gezaehlt)
-            for (++i; i < text_.size() && istFolgebyte(text_[i]);)
-                ++i;
-        return i;
-    }
-
-    // The character at a position, empty beyond the end of the text.
-    std::string_view operator[](std::size_t position) const {
-        if (ascii_)
-            return position - 1 < text_.size() ? std::string_view(text_.data() + position - 1, 1)
-                                               : std::string_view{};
-        const std::size_t anfang = start(position);
-        if (anfang >= text_.size()) return {};
-        std::size_t ende = anfang + 1;
-        while (ende < text_.size() && istFolgebyte(text_[ende]))
-            ++ende;
-        return text_.substr(anfang, ende - anfang);
-    }
-
-    bool ascii() const { return ascii_; }
-
-private:
-    std::string_view text_;
-    bool ascii_;
-};
-
-std::size_t zeichenzahl(std::string_view text) {
-    return static_cast<std::size_t>(
-        std::count_if(text.begin(), text.end(), [](char z) { return !istFolgebyte(z); }));
-}
-
-std::string_view ohneLeerzeichen(std::string_view text) {
-    const auto anfang = text.find_first_not_of(' ');
-    if (anfang == std::string_view::npos) return {};
-    return text.substr(anfang, text.find_last_not_of(' ') - anfang + 1);
-}
+using zeichen::OhneLeerzeichen;
+using zeichen::Zeichenfolge;
 
 // Number value of one character (0 for anything but a digit).
 int ziffer(std::string_view z) {
@@ -81,11 +30,11 @@ int ziffer(std::string_view z) {
 std::string_view Spaltensatz(long zone) {
     switch (zone % 3) {
     case 1:
-        return "ABCDEFGH";
+        return intern::Spaltensaetze[0];
     case 2:
-        return "JKLMNPQR";
+        return intern::Spaltensaetze[1];
     case 0:
-        return "STUVWXYZ";
+        return intern::Spaltensaetze[2];
     default:
         return {}; // negative zone numbers: no column set
     }
@@ -94,9 +43,9 @@ std::string_view Spaltensatz(long zone) {
 // Row letters by parity of the millions digit and of the zone number, for
 // the 100 km digit 0 to 9.
 std::string_view Zeilensatz(int millionen, long zone) {
-    const bool geradeZone = zone % 2 == 0;
-    if (millionen % 2 == 0) return geradeZone ? "FGHJKLMNPQ" : "ABCDEFGHJK";
-    return geradeZone ? "RSTUVABCDE" : "LMNPQRSTUV";
+    const std::string_view zyklus =
+        zone % 2 == 0 ? intern::ZeilenGeradeZone : intern::ZeilenUngeradeZone;
+    return zyklus.substr(millionen % 2 == 0 ? 0 : 10, 10);
 }
 
 // The n-th letter (1-based) of a set. Position 0 is outside every set and
@@ -112,11 +61,11 @@ std::string_view Buchstabe(std::string_view satz, int n) {
 
 void UTMziv_UTMmil(std::string& Zone, std::string& Rechts, std::string& Hoch) {
     mitWertpruefung([&] {
-        if (zeichenzahl(ohneLeerzeichen(Rechts)) != 7) {
+        if (zeichen::Anzahl(OhneLeerzeichen(Rechts)) != 7) {
             Meldung("Der Rechtswert muss genau 7-stellig sein!");
             return;
         }
-        if (zeichenzahl(ohneLeerzeichen(Hoch)) != 7) {
+        if (zeichen::Anzahl(OhneLeerzeichen(Hoch)) != 7) {
             Meldung("Der Hochwert muss genau 7-stellig sein!");
             return;
         }
@@ -177,12 +126,12 @@ void UTMmil_UTMref(std::string& Text) {
             return;
         }
         const std::string t = Text + std::string(Nullgruppen);
-        const Zeichenfolge zeichen(t);
-        std::string ref(t, 0, zeichen.start(10));
+        const Zeichenfolge folge(t);
+        std::string ref(t, 0, folge.start(10));
         for (std::size_t stelle : Ostziffern)
-            ref += zeichen[stelle];
+            ref += folge[stelle];
         for (std::size_t stelle : Nordziffern)
-            ref += zeichen[stelle];
+            ref += folge[stelle];
         Text = std::move(ref);
     });
 }

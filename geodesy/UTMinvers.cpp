@@ -6,6 +6,7 @@
 
 #include "Ellipsoide.h"
 #include "Fehlerbehandlung.h"
+#include "Quadratbuchstaben.h"
 #include "Zahlform.h"
 #include "modKartovex.h"
 
@@ -14,10 +15,6 @@ namespace modKartovex {
 namespace {
 
 using namespace intern;
-
-bool IstNordband(char band) {
-    return band != '\0' && std::string_view("NPQRSTUVWX").find(band) != std::string_view::npos;
-}
 
 struct Geographisch {
     double breite;

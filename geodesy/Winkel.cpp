@@ -4,6 +4,7 @@
 #include <string>
 
 #include "Fehlerbehandlung.h"
+#include "Zeichen.h"
 #include "modKartovex.h"
 
 namespace modKartovex {
@@ -17,15 +18,9 @@ void kommaZuPunkt(std::string& text) {
     std::replace(text.begin(), text.end(), ',', '.');
 }
 
-std::string ohneLeerzeichen(std::string text) {
-    const auto anfang = text.find_first_not_of(' ');
-    if (anfang == std::string::npos) return {};
-    return text.substr(anfang, text.find_last_not_of(' ') - anfang + 1);
-}
-
 // Zahltext without blanks, at least two characters.
 std::string zweistellig(double wert) {
-    std::string text = ohneLeerzeichen(Zahltext(wert));
+    std::string text(zeichen::OhneLeerzeichen(Zahltext(wert)));
     if (text.size() == 1) text.insert(text.begin(), '0');
     return text;
 }
@@ -78,7 +73,7 @@ void G_GMS(std::string& Dezimal, std::string& GradAus, std::string& MinAus, std:
         pruefeWerte(d, m, s);
         GradAus = gradText(d, vorzeichen);
         MinAus = zweistellig(m);
-        SekAus = ohneLeerzeichen(Zahltext(s));
+        SekAus = zeichen::OhneLeerzeichen(Zahltext(s));
         if (s < 10) SekAus.insert(SekAus.begin(), '0');
         if (s == 0) SekAus = "0.00";
     });

@@ -1,5 +1,6 @@
 #include "workflow/Ausgabe.h"
 
+#include "geodesy/Zeichen.h"
 #include "geodesy/modKartovex.h"
 
 namespace kartovex {
@@ -22,15 +23,10 @@ std::string nullenAuffuellen(const std::string& ziffern, std::size_t breite) {
     return std::string(breite - ziffern.size(), '0') + ziffern;
 }
 
-std::string ohneRandleerzeichen(const std::string& text) {
-    const auto anfang = text.find_first_not_of(' ');
-    if (anfang == std::string::npos) return {};
-    return text.substr(anfang, text.find_last_not_of(' ') - anfang + 1);
-}
-
 std::string dezimal(const std::string& text, const Achse& achse) {
     const bool negativ = !text.empty() && text.front() == '-';
-    std::string t = negativ ? text.substr(1) : ohneRandleerzeichen(text);
+    std::string t =
+        negativ ? text.substr(1) : std::string(modKartovex::zeichen::OhneLeerzeichen(text));
     t = modKartovex::Dezimaltext(t, 6);
     // Everything before the point and its six decimals is the integer part.
     const std::size_t ganz = t.size() >= 7 ? t.size() - 7 : 0;

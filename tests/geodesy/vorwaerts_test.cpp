@@ -76,6 +76,11 @@ TEST(Quadrate, MilitaryAndUTMREF) {
         {"", "", ".00.00.00..00"},
         {"", "32T  NU  01.06", "32T  NU  0000016000"},
         {"", "32T  NÜ  01.06.03.00.00", "32T  NÜ  0000016300"}, // characters, not bytes
+        // Without any group: the zeros reach exactly the last picked position.
+        {"", "32T  NU", "32T  NU.000000...."},
+        {"", "32T  NÜ", "32T  NÜ.000000...."},
+        {"", "32T  NU ", "32T  NU .0000000000"},
+        {"", "32T  NÜ ", "32T  NÜ .0000000000"},
     };
     for (const auto& f : faelle) {
         if (!f.ziv.empty())
