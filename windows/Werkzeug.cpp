@@ -7,14 +7,15 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QStyleOptionButton>
-#include <QStylePainter>
-#include <QTimer>
+#include <QWindow>
+#include <qdrawutil.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace kartovex {
@@ -85,6 +86,8 @@ bool Frage(const std::string& text) {
 }
 
 int Zeichencode(const QKeyEvent& e) {
+    if (e.matches(QKeySequence::Paste)) return 22;
+    if (e.matches(QKeySequence::Cut)) return 24;
     const auto mods = e.modifiers();
     const int key = e.key();
     if ((mods & Qt::ControlModifier) && !(mods & (Qt::AltModifier | Qt::MetaModifier)) &&
@@ -115,12 +118,16 @@ Textfeld::Textfeld(QWidget* eltern) : QLineEdit(eltern) {}
 void Textfeld::setzeTastenhandler(Tastenhandler h) {
     taste = std::move(h);
     setContextMenuPolicy(Qt::NoContextMenu);
+    setAcceptDrops(false);
+    setAttribute(Qt::WA_InputMethodEnabled, false);
 }
 
 bool Textfeld::verarbeite(QKeyEvent* e, int code) {
     const int neu = taste ? taste(code) : code;
-    if (neu == 0 || neu == 13) {
-        // Discarded, or Enter: its focus move is done and it types nothing.
+    // Discarded, or Enter: its focus move is done and it types nothing. A
+    // paste key that a field without a filter lets through pastes nothing
+    // either: the pasted text would pass the rules by (upper case, messages).
+    if (neu == 0 || neu == 13 || (taste && neu == 22)) {
         e->accept();
         return true;
     }
@@ -159,6 +166,7 @@ void Textfeld::focusInEvent(QFocusEvent* e) {
 }
 
 void Textfeld::mousePressEvent(QMouseEvent* e) {
+    if (taste && e->button() == Qt::MiddleButton) return e->accept(); // no selection paste
     QLineEdit::mousePressEvent(e);
     if (mausAuswahl) selectAll();
 }
@@ -169,21 +177,64 @@ void Textfeld::mouseMoveEvent(QMouseEvent* e) {
 }
 
 void Textfeld::mouseReleaseEvent(QMouseEvent* e) {
+    if (taste && e->button() == Qt::MiddleButton) return e->accept(); // no selection paste
     QLineEdit::mouseReleaseEvent(e);
     if (mausAuswahl) selectAll();
     mausAuswahl = false;
     if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) emit geklickt();
 }
 
+void Textfeld::dragEnterEvent(QDragEnterEvent* e) {
+    if (taste) return e->ignore();
+    QLineEdit::dragEnterEvent(e);
+}
+
+void Textfeld::dropEvent(QDropEvent* e) {
+    if (taste) return e->ignore();
+    QLineEdit::dropEvent(e);
+}
+
 void Knopf::paintEvent(QPaintEvent*) {
-    QStylePainter maler(this);
-    QStyleOptionButton option;
-    initStyleOption(&option);
-    option.text.clear();
-    maler.drawControl(QStyle::CE_PushButton, option);
-    const QRect innen = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
-    maler.drawItemText(innen, Qt::AlignCenter | Qt::TextWordWrap, palette(), isEnabled(), text(),
-                       QPalette::ButtonText);
+    QPainter maler(this);
+    const bool gedrueckt = isDown();
+    const QBrush flaeche = palette().brush(QPalette::Button);
+    qDrawWinButton(&maler, rect(), palette(), gedrueckt, &flaeche);
+    QRect innen = rect().adjusted(4, 4, -4, -4);
+    if (hasFocus()) {
+        QPen punkte(palette().color(QPalette::ButtonText), 1, Qt::DotLine);
+        maler.setPen(punkte);
+        maler.drawRect(innen.adjusted(0, 0, -1, -1));
+    }
+    if (gedrueckt) innen.translate(1, 1);
+    maler.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    maler.drawText(innen, Qt::AlignCenter | Qt::TextWordWrap, text());
+}
+
+void Knopf::keyPressEvent(QKeyEvent* e) {
+    // Space is the toolkit's own: pressed on key press, clicked on release.
+    // An Enter held down since the field that moved the focus here does not
+    // press the button by its repeats.
+    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) &&
+        !(e->modifiers() & ~Qt::KeypadModifier)) {
+        if (!e->isAutoRepeat()) click();
+        return e->accept();
+    }
+    QPushButton::keyPressEvent(e);
+}
+
+void Gruppenrahmen::paintEvent(QPaintEvent*) {
+    QPainter maler(this);
+    const QFontMetrics fm(font());
+    const int linie = fm.height() / 2;
+    qDrawShadeRect(&maler, QRect(0, linie, width(), height() - linie), palette(), true, 1, 0);
+    if (title().isEmpty()) return;
+    // The caption interrupts the line, on the frame's own background.
+    const int links = Pixel(120);
+    const QRect titel(links - 2, 0, fm.horizontalAdvance(title()) + 4, fm.height());
+    maler.fillRect(titel, palette().brush(QPalette::Window));
+    maler.setPen(palette().color(QPalette::WindowText));
+    maler.drawText(titel, Qt::AlignCenter | Qt::TextSingleLine, title());
 }
 
 void Klicklabel::mouseDoubleClickEvent(QMouseEvent* e) {
@@ -222,9 +273,10 @@ Textfeld* NeuesTextfeld(QWidget* eltern, const char* name, const Twips& t, const
 
 QGroupBox* NeuerRahmen(QWidget* eltern, const char* name, const QString& titel, const Twips& t,
                        double punkt) {
-    auto* r = new QGroupBox(titel, eltern);
+    auto* r = new Gruppenrahmen(titel, eltern);
     r->setObjectName(name);
     r->setFont(Arial(punkt));
+    r->setAutoFillBackground(true);
     Platziere(r, t);
     return r;
 }
@@ -250,10 +302,35 @@ QRadioButton* NeueOption(QWidget* eltern, const char* name, const QString& text,
 QPushButton* NeuerKnopf(QWidget* eltern, const char* name, const QString& text, const Twips& t) {
     auto* k = new Knopf(text, eltern);
     k->setObjectName(name);
+    // The system's button face, not the colour of the frame that holds it.
+    QPalette p = k->palette();
+    p.setColor(QPalette::Button, QApplication::palette().color(QPalette::Button));
+    k->setPalette(p);
     k->setFont(Arial(12));
     k->setAutoDefault(false);
     Platziere(k, t);
     return k;
+}
+
+QLineEdit* NeuesBlindfeld(QWidget* eltern, const char* name, const Twips& t) {
+    auto* f = new QLineEdit(eltern);
+    f->setObjectName(name);
+    f->setReadOnly(true); // also no cursor, no paste, no drop
+    f->setFrame(false);
+    f->setContextMenuPolicy(Qt::NoContextMenu);
+    QPalette p = f->palette();
+    p.setColor(QPalette::Base, Qt::transparent);
+    f->setPalette(p);
+    Platziere(f, t);
+    return f;
+}
+
+QRect Einpassen(QRect aussen, const QRect& frei) {
+    aussen.setWidth(std::min(aussen.width(), frei.width()));
+    aussen.setHeight(std::min(aussen.height(), frei.height()));
+    aussen.moveLeft(std::clamp(aussen.left(), frei.left(), frei.right() + 1 - aussen.width()));
+    aussen.moveTop(std::clamp(aussen.top(), frei.top(), frei.bottom() + 1 - aussen.height()));
+    return aussen;
 }
 
 Fenster::Fenster() {
@@ -261,9 +338,35 @@ Fenster::Fenster() {
 }
 
 void Fenster::Lage(const Twips& t) {
-    aussen = QSize(Pixel(t.breite), Pixel(t.hoehe));
-    move(Pixel(t.links), Pixel(t.oben));
-    resize(aussen);
+    soll = QRect(Pixel(t.links), Pixel(t.oben), Pixel(t.breite), Pixel(t.hoehe));
+    gesetzterRand = QMargins(-1, -1, -1, -1);
+    passeEin();
+}
+
+void Fenster::passeEin() {
+    const QMargins rand = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    if (rand == gesetzterRand || soll.isEmpty()) return;
+    gesetzterRand = rand;
+    const QScreen* schirm = screen() ? screen() : QGuiApplication::primaryScreen();
+    const QRect aussen = schirm ? Einpassen(soll, schirm->availableGeometry()) : soll;
+    move(aussen.topLeft());
+    resize(aussen.size().shrunkBy(rand));
+}
+
+void Fenster::tabNurImSichtbaren() {
+    for (QWidget* w : findChildren<QWidget*>()) {
+        // The focus policy the control was made with, remembered on first sight.
+        QVariant eigen = w->property("kartovexTabfokus");
+        if (!eigen.isValid()) {
+            if (!(w->focusPolicy() & Qt::TabFocus)) continue;
+            eigen = int(w->focusPolicy());
+            w->setProperty("kartovexTabfokus", eigen);
+        }
+        const auto politik = static_cast<Qt::FocusPolicy>(eigen.toInt());
+        const bool sichtbar = rect().intersects(QRect(w->mapTo(this, QPoint()), w->size()));
+        w->setFocusPolicy(sichtbar ? politik
+                                   : static_cast<Qt::FocusPolicy>(politik & ~Qt::TabFocus));
+    }
 }
 
 void Fenster::zeige() {
@@ -274,11 +377,18 @@ void Fenster::zeige() {
 
 void Fenster::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);
-    // The frame is known only after the window manager has taken the window.
-    QTimer::singleShot(0, this, [this] {
-        const QSize rand = frameGeometry().size() - size();
-        if (!rand.isEmpty() && size() == aussen) resize(aussen - rand);
-    });
+    passeEin();
+}
+
+void Fenster::moveEvent(QMoveEvent* e) {
+    QWidget::moveEvent(e);
+    // The window manager frames the window after it is shown and moves it then.
+    passeEin();
+}
+
+void Fenster::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    tabNurImSichtbaren();
 }
 
 void Fenster::closeEvent(QCloseEvent* e) {

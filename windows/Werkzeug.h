@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -65,7 +66,8 @@ bool Frage(const std::string& text);
 // The character code of a key press as the key handlers see it: Ctrl+A..Z
 // give 1..26, Return and Enter 13, Backspace 8, Tab and Backtab 9, Esc 27,
 // otherwise the typed character when it is printable. -1 for keys that type
-// nothing (arrows, Delete, a bare Shift).
+// nothing (arrows, Delete, a bare Shift). Every paste key (Shift+Insert too)
+// gives 22 like Ctrl+V, every cut key 24 like Ctrl+X.
 int Zeichencode(const QKeyEvent& e);
 
 // Single-line text field. Its key handler sees every typed character code
@@ -75,7 +77,10 @@ class Textfeld : public QLineEdit {
 public:
     using Tastenhandler = std::function<int(int code)>;
     explicit Textfeld(QWidget* eltern);
-    // A field with a key handler has no context menu: its paste would pass the handler by.
+    // A field with a key handler takes text only through it: no context menu,
+    // no middle-click paste of the X selection, no drop, no input method
+    // (its committed text would pass the handler by); paste keys reach the
+    // handler as Ctrl+V does.
     void setzeTastenhandler(Tastenhandler h);
 
 signals:
@@ -88,6 +93,8 @@ protected:
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void dragEnterEvent(QDragEnterEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
 
 private:
     // Runs the handler; true when the key is used up (discarded or Enter).
@@ -98,12 +105,27 @@ private:
     bool mausAuswahl = false;
 };
 
-// Command button whose caption wraps at word boundaries when it is wider
-// than the button.
+// Command button drawn flat in its background colour with a raised edge,
+// sunken while pressed, a dotted focus mark whenever it has the focus; its
+// caption wraps at word boundaries when it is wider than the button. Enter,
+// keypad Enter and Space press it while it has the focus.
 class Knopf : public QPushButton {
     Q_OBJECT
 public:
     using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+};
+
+// Frame with a caption: opaque in its background colour, so that it covers
+// whatever lies below it; the etched border line runs through the middle of
+// the caption, and the controls are placed from the frame's top edge.
+class Gruppenrahmen : public QGroupBox {
+    Q_OBJECT
+public:
+    using QGroupBox::QGroupBox;
 
 protected:
     void paintEvent(QPaintEvent* e) override;
@@ -133,9 +155,16 @@ QFrame* NeuerRahmenOhneRand(QWidget* eltern, const char* name, const Twips& t);
 QRadioButton* NeueOption(QWidget* eltern, const char* name, const QString& text, const Twips& t,
                          bool an);
 QPushButton* NeuerKnopf(QWidget* eltern, const char* name, const QString& text, const Twips& t);
+// The field that only holds the focus: takes no text from any key, paste or
+// drop, and draws nothing, so that what lies below it stays whole.
+QLineEdit* NeuesBlindfeld(QWidget* eltern, const char* name, const Twips& t);
 
 // Makes a label show a single border.
 void Rand(QLabel* l);
+
+// The outer rectangle of a window moved into the available area of the
+// screen just as far as needed, shrunk only where it is larger than the area.
+QRect Einpassen(QRect aussen, const QRect& frei);
 
 // Base of the three windows: placed by its outer size in twips, deleted when
 // closed (through the frame or by the program), never modal.
@@ -143,8 +172,9 @@ class Fenster : public QWidget {
     Q_OBJECT
 public:
     Fenster();
-    // Position and outer size (frame included). Without a window manager the
-    // frame is empty; with one, the client area shrinks by the frame once shown.
+    // Position and outer size (frame included), fitted into the available
+    // area of the screen. Without a window manager the frame is empty; with
+    // one, the client area shrinks by the frame once the frame is known.
     void Lage(const Twips& t);
     // Shows the window non-modally and brings it to the front.
     void zeige();
@@ -153,10 +183,18 @@ public:
 
 protected:
     void showEvent(QShowEvent* e) override;
+    void moveEvent(QMoveEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
 
 private:
-    QSize aussen;
+    // Places the window by `soll` whenever its frame differs from the one it
+    // was last placed with (unknown before the window manager framed it).
+    void passeEin();
+    // Controls that lie outside the visible area take no Tab focus.
+    void tabNurImSichtbaren();
+    QRect soll;
+    QMargins gesetzterRand{-1, -1, -1, -1};
 };
 
 } // namespace kartovex

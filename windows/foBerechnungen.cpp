@@ -93,10 +93,9 @@ foBerechnungen::foBerechnungen() {
     Rand(beenden);
     connect(beenden, &Klicklabel::doppelklick, this, &foBerechnungen::labBeenden_DblClick);
 
-    // Lies over the hint panel, as the layout places it.
-    auto* dummy =
-        NeuesTextfeld(this, "texDummy", {120, 360, 255, 495}, palette().color(QPalette::Window));
-    dummy->raise();
+    // Lies over the hint panel, as the layout places it; it draws nothing, so
+    // the hint text below it stays whole.
+    NeuesBlindfeld(this, "texDummy", {120, 360, 255, 495})->raise();
 
     baueBeispielknoepfe();
     bindeFelder();

@@ -100,7 +100,7 @@ foEingang::foEingang() {
     setFont(Arial(12));
     Hintergrund(this, Fensterfarbe);
 
-    NeuesTextfeld(this, "texDummy", {120, 240, 372, 408}, Fensterfarbe);
+    NeuesBlindfeld(this, "texDummy", {120, 240, 372, 408});
     auto* kopf = NeuesLabel(this, "labEingang", "", {3200, 200, 9000, 600}, 12,
                             Qt::AlignHCenter | Qt::AlignTop);
     Hintergrund(kopf, Kopffarbe);
