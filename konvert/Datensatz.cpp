@@ -1,6 +1,5 @@
 #include "konvert/Datensatz.h"
 
-#include <algorithm>
 #include <cstdio>
 
 namespace kartovex::konvert {
@@ -18,10 +17,10 @@ std::string Meldungstext(const Punkt& p) {
 // RFC 4180: a field with the separator, a quote or a line break is quoted,
 // its quotes doubled.
 void CsvFeld(std::string& ziel, const std::string& text, char trenner) {
-    const auto besonders = [trenner](char c) {
-        return c == trenner || c == '"' || c == '\r' || c == '\n';
-    };
-    if (std::none_of(text.begin(), text.end(), besonders)) {
+    bool besonders = false; // one pass without branches: most fields are short and plain
+    for (char c : text)
+        besonders |= (c == trenner) | (c == '"') | (c == '\r') | (c == '\n');
+    if (!besonders) {
         ziel += text;
         return;
     }
@@ -72,8 +71,8 @@ void JsonText(std::string& ziel, const std::string& text) {
 std::string Kopfzeile(const Ausgabeform& form) {
     if (form.json) return {};
     std::string kopf = "Zeile";
-    for (const char* feld : Ausgabefelder)
-        kopf += form.trenner + std::string(feld);
+    for (const Ausgabefeld& feld : Ausgabefelder())
+        kopf += form.trenner + std::string(feld.name);
     return kopf + form.trenner + "Meldung\r\n";
 }
 
@@ -81,11 +80,11 @@ void HaengeDatensatzAn(std::string& ziel, std::uint64_t zeile, const Punkt& p,
                        const Ausgabeform& form) {
     if (form.json) {
         ziel += "{\"Zeile\":" + std::to_string(zeile);
-        for (std::size_t i = 0; i < Ausgabefelder.size(); ++i) {
+        for (const Ausgabefeld& feld : Ausgabefelder()) {
             ziel += ",\"";
-            ziel += Ausgabefelder[i];
+            ziel += feld.name;
             ziel += "\":";
-            JsonText(ziel, p.felder[i]);
+            JsonText(ziel, p.felder[Index(feld.feld)]);
         }
         ziel += ",\"Meldung\":";
         JsonText(ziel, Meldungstext(p));
