@@ -339,7 +339,7 @@ const std::string NichtErkanntMeldung =
     "In der Zwischenablage steht keine Koordinate, die ich lesen kann.\r\n"
     "\r\n"
     "Ich verstehe zum Beispiel:\r\n"
-    "Grad (dezimal):  48.436333, 9.967967  oder  N48.436333 E009.967967\r\n"
+    "Grad (dezimal):  48.436333, 9.967967\r\n"
     "Grad/Minuten:  N 48° 26.179980' E 9° 58.078035'\r\n"
     "Grad/Minuten/Sekunden:  48°26'10.80\"N 9°58'04.68\"E\r\n"
     "UTM zivil:  32U 0571595 5365251\r\n"
