@@ -1,7 +1,5 @@
 #include "checks/Tastatur.h"
 
-#include <array>
-
 #include "checks/Textregeln.h"
 
 namespace kartovex {
@@ -43,48 +41,6 @@ bool Erlaubt(Tastenfilter filter, int code) {
     return true;
 }
 
-using F = Tastenfilter;
-constexpr std::string_view Breite = "ist für die Breite nicht zulässig!";
-constexpr std::string_view Laenge = "ist für die Länge nicht zulässig!";
-constexpr std::string_view Zone = "ist für die Zone nicht zulässig!";
-constexpr std::string_view Rechtswert = "ist für den Rechtswert nicht zulässig!";
-constexpr std::string_view Hochwert = "ist für den Hochwert nicht zulässig!";
-
-constexpr std::array<Feldregel, 27> Regeln{{
-    {"texBreite", F::ZiffernUndKomma, false, Breite, "texLaenge"},
-    {"texLaenge", F::ZiffernUndKomma, false, Laenge, "comRechnen"},
-    {"texBreiteGrad", F::NurZiffern, false, Breite, "texBreiteMinute"},
-    {"texBreiteMinute", F::ZiffernUndKomma, false, "ist für die Minuten der Breite nicht zulässig!",
-     "texLaengeGrad"},
-    {"texLaengeGrad", F::NurZiffern, false, Laenge, "texLaengeMinute"},
-    {"texLaengeMinute", F::ZiffernUndKomma, false,
-     "ist für die Minuteneingabe der Länge nicht zulässig!", "comRechnen"},
-    {"texBGrad", F::NurZiffern, false, Breite, "texBMinute"},
-    {"texBMinute", F::NurZiffern, false, "ist für die Minuteneingabe nicht zulässig!",
-     "texBSekunde"},
-    {"texBSekunde", F::ZiffernUndKomma, false, "ist für die Sekunden der Breite nicht zulässig!",
-     "texLGrad"},
-    {"texLGrad", F::NurZiffern, false, Laenge, "texLMinute"},
-    {"texLMinute", F::NurZiffern, false, "ist für die Minuteneingabe der Länge nicht zulässig!",
-     "texLSekunde"},
-    {"texLSekunde", F::ZiffernUndKomma, false, "ist für die Sekunden der Länge nicht zulässig!",
-     "comRechnen"},
-    {"texZone", F::ZiffernUndBuchstaben, true, Zone, "texRechts"},
-    {"texRechts", F::NurZiffern, false, Rechtswert, "texHoch"},
-    {"texHoch", F::NurZiffern, false, Hochwert, "comRechnen"},
-    {"texZoneM", F::ZiffernUndBuchstaben, true, Zone, "tex100km"},
-    {"tex100km", F::Keiner, true, "", "tex10km"},
-    {"tex10km", F::Keiner, false, "", "tex1km"},
-    {"tex1km", F::Keiner, false, "", "tex100m"},
-    {"tex100m", F::Keiner, false, "", "tex10m"},
-    {"tex10m", F::Keiner, false, "", "tex1m"},
-    {"tex1m", F::Keiner, false, "", "comRechnen"},
-    {"texREFZone", F::ZiffernUndBuchstaben, true, Zone, "texREF100"},
-    {"texREF100", F::NurBuchstaben, true, "ist bei 100km nicht zulässig!", "texREFZiffern"},
-    {"texREFZiffern", F::NurZiffern, false, "ist für die Ziffern nicht zulässig!", "comRechnen"},
-    {"texGKRechts", F::ZiffernUndKomma, false, Rechtswert, "texGKHoch"},
-    {"texGKHoch", F::ZiffernUndKomma, false, Hochwert, "comRechnen"},
-}};
 } // namespace
 
 bool NurZiffern(int code) {
@@ -100,20 +56,9 @@ bool NurBuchstaben(int code) {
     return Steuertaste(code) || Buchstabe(code);
 }
 
-const Feldregel* RegelFuer(std::string_view feld) {
-    for (const auto& regel : Regeln)
-        if (regel.feld == feld) return &regel;
-    return nullptr;
-}
-
-// A field without a rule (not a typed input field) takes every key unchanged.
-Tastenentscheid Tastendruck(std::string_view feld, int code) {
+Tastenentscheid Tastendruck(Feld feld, int code) {
     Tastenentscheid entscheid;
-    const Feldregel* regel = RegelFuer(feld);
-    if (!regel) {
-        entscheid.code = code;
-        return entscheid;
-    }
+    const Feldbeschreibung* regel = &Beschreibung(feld);
     if (regel->grossschreibung) code = Grossbuchstabe(code);
     if (!Erlaubt(regel->filter, code)) {
         entscheid.meldung = "Die Eingabe von\r\n" + text::Utf8(code) + "\r\n";
@@ -121,7 +66,10 @@ Tastenentscheid Tastendruck(std::string_view feld, int code) {
         return entscheid;
     }
     if (regel->filter == Tastenfilter::ZiffernUndKomma && code == ',') code = '.';
-    if (code == 13) entscheid.fokusZiel = regel->enterZiel;
+    if (code == 13) {
+        entscheid.enter = true;
+        entscheid.fokusZiel = regel->enter;
+    }
     entscheid.code = code;
     return entscheid;
 }

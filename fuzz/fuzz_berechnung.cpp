@@ -29,29 +29,25 @@
 namespace {
 using kartovex::Eingabe;
 
-const std::array<std::vector<std::string>, 8> Felder = {{
-    {},
-    {"texBreite", "texLaenge"},
-    {"texBreiteGrad", "texBreiteMinute", "texLaengeGrad", "texLaengeMinute"},
-    {"texBGrad", "texBMinute", "texBSekunde", "texLGrad", "texLMinute", "texLSekunde"},
-    {"texZone", "texRechts", "texHoch"},
-    {"texZoneM", "tex100km", "tex10km", "tex1km", "tex100m", "tex10m", "tex1m"},
-    {"texREFZone", "texREF100", "texREFZiffern"},
-    {"texGKRechts", "texGKHoch"},
-}};
+using kartovex::Aus;
+using kartovex::Option;
 
-const std::vector<std::string> GeographischeAusgaben = {
-    "texBreiteAUS",     "texLaengeAUS",       "texBreiteGradAUS", "texBreiteMinuteAUS",
-    "texLaengeGradAUS", "texLaengeMinuteAUS", "texBGradAUS",      "texBMinuteAUS",
-    "texBSekundeAUS",   "texLGradAUS",        "texLMinuteAUS",    "texLSekundeAUS"};
+// The output fields of the three geographic notations come first in the table.
+bool Geographisch(Aus a) {
+    return kartovex::Index(a) < kartovex::Index(Aus::texZone2);
+}
 
 void SetzeOptionen(uint8_t bits, Eingabe& e) {
     const bool sued = bits & 1, west = bits & 2;
-    for (const std::string p : {"optDez", "optGM", "optGrad"}) {
-        e.an.insert(p + (sued ? "S" : "N"));
-        e.an.insert(p + (west ? "W" : "E"));
-    }
-    e.an.insert((bits & 4) ? "optSechs" : "optDrei");
+    for (const auto& f : kartovex::Formate())
+        for (const auto& g : f.optionen) {
+            const bool andere = g.standard == Option::optDrei ? (bits & 4) != 0
+                                : g.standard == Option::optDezN || g.standard == Option::optGMN ||
+                                        g.standard == Option::optGradN
+                                    ? sued
+                                    : west;
+            e.schalteAn(andere ? g.andere : g.standard);
+        }
 }
 } // namespace
 
@@ -59,20 +55,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < 2) return 0;
     const int format = data[0] & 0xF;
     const auto zeilen = fuzz::Zeilen(data + 2, size - 2);
-    const auto& felder = Felder[format < 8 ? format : 0];
+    const auto* beschrieben = kartovex::FormatNr(format);
 
     Eingabe e;
     SetzeOptionen(data[1], e);
     size_t zeile = 0;
-    for (const auto& f : felder)
-        e.texte[f] = zeile < zeilen.size() ? zeilen[zeile++] : std::string();
+    if (beschrieben)
+        for (const auto f : beschrieben->felder)
+            e[f] = zeile < zeilen.size() ? zeilen[zeile++] : std::string();
     if (data[1] & 8) {
-        (void)kartovex::ZoneVerlassen(e.text("texZone"), e.grenzen);
+        (void)kartovex::ZoneVerlassen(e.text(kartovex::Feld::texZone), e.grenzen);
     } else if (zeilen.size() >= zeile + 4) {
         e.grenzen = {zeilen[zeile], zeilen[zeile + 1], zeilen[zeile + 2], zeilen[zeile + 3]};
     }
     std::vector<std::string> eingaben;
-    for (const auto& [feld, text] : e.texte)
+    for (const auto& text : e.texte)
         eingaben.push_back(text);
     for (const auto& g :
          {e.grenzen.RechtsMax, e.grenzen.RechtsMin, e.grenzen.HochMax, e.grenzen.HochMin})
@@ -87,7 +84,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         FUZZ_CHECK(p.ok && p.meldung.empty() && !ergebnis.ausgabe && rekorder.meldungen.empty());
         return 0;
     }
-    if (p.ok) FUZZ_CHECK(p.meldung.empty() && p.fokus.empty() && !p.fokusVorMeldung);
+    if (p.ok) FUZZ_CHECK(p.meldung.empty() && !p.fokus && !p.fokusVorMeldung);
     FUZZ_CHECK(p.ok == ergebnis.ausgabe.has_value());
     for (const auto& m : rekorder.meldungen) {
         if (!fuzz::Einer(m, fuzz::ModulMeldungen())) {
@@ -95,15 +92,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             FUZZ_CHECK(!"a message of the geodesy module");
         }
     }
-    for (const auto& [feld, text] : e.texte)
+    for (const auto& text : e.texte)
         FUZZ_CHECK(wache.sauber(text));
+    FUZZ_CHECK(wache.sauber(e.meridian));
     if (!ergebnis.ausgabe) return 0;
-    for (const auto& feld : GeographischeAusgaben)
-        FUZZ_CHECK(ergebnis.ausgabe->texte.count(feld) == 1);
-    for (const auto& [feld, text] : ergebnis.ausgabe->texte) {
-        if (!wache.sauber(text) ||
-            (fuzz::Einer(feld, GeographischeAusgaben) && fuzz::NanOderInf(text))) {
-            std::fprintf(stderr, "%s: %s\n", feld.c_str(), text.c_str());
+    const auto& texte = ergebnis.ausgabe->texte;
+    for (const auto& feld : kartovex::Ausgabefelder()) {
+        if (Geographisch(feld.feld)) FUZZ_CHECK(texte.hat(feld.feld));
+        const std::string& text = texte[feld.feld];
+        if (!wache.sauber(text) || (Geographisch(feld.feld) && fuzz::NanOderInf(text))) {
+            std::fprintf(stderr, "%s: %s\n", std::string(feld.name).c_str(), text.c_str());
             FUZZ_CHECK(!"no nan or inf in an output field");
         }
     }

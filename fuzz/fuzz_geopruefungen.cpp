@@ -13,15 +13,18 @@
 //    second fields of the two sexagesimal checks; after a pass none of those
 //    is empty;
 //  - no field text holds a "nan" or "inf" that the input could not spell.
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "checks/Geopruefungen.h"
 #include "fuzz/Befund.h"
-#include "workflow/Geopruefungen.h"
 
 namespace {
 using kartovex::Eingabe;
+using kartovex::Feld;
+using kartovex::Option;
 using kartovex::Pruefergebnis;
 
 const std::string Nord84 =
@@ -33,35 +36,36 @@ const std::string BreiteFehler = "Eingabefehler in der Breite!";
 
 struct Pruefung {
     Pruefergebnis (*pruefe)(Eingabe&);
-    std::vector<std::string> felder;
-    std::vector<std::string> nullFelder; // empty ones become "0"
-    std::string nord, sued;
+    std::vector<Feld> felder;
+    std::vector<Feld> nullFelder; // empty ones become "0"
+    Option nord, sued;
     std::vector<std::string> meldungen;
 };
 
 const std::vector<Pruefung>& Pruefungen() {
     static const std::vector<Pruefung> alle = {
         {kartovex::PruefeGradDezimal,
-         {"texBreite", "texLaenge"},
+         {Feld::texBreite, Feld::texLaenge},
          {},
-         "optDezN",
-         "optDezS",
+         Option::optDezN,
+         Option::optDezS,
          {BreiteFehler, Nord84, Sued80, "Eingabefehler in der Länge!", Laenge180}},
         {kartovex::PruefeGradMinuten,
-         {"texBreiteGrad", "texBreiteMinute", "texLaengeGrad", "texLaengeMinute"},
-         {"texBreiteMinute", "texLaengeMinute"},
-         "optGMN",
-         "optGMS",
+         {Feld::texBreiteGrad, Feld::texBreiteMinute, Feld::texLaengeGrad, Feld::texLaengeMinute},
+         {Feld::texBreiteMinute, Feld::texLaengeMinute},
+         Option::optGMN,
+         Option::optGMS,
          {BreiteFehler, Nord84 + ".", Sued80, "Eingabefehler im Minutenteil der Breite!",
           "Der Minutenwert der Breite darf 59.999999 nicht überschreiten!",
           "Eingabefehler in der Länge!\r\n", Laenge180,
           "Eingabefehler im Minutenteil der Länge!\r\n",
           "Der Minutenwert der Länge darf 59.999999 nicht überschreiten!"}},
         {kartovex::PruefeGradMinSek,
-         {"texBGrad", "texBMinute", "texBSekunde", "texLGrad", "texLMinute", "texLSekunde"},
-         {"texBMinute", "texBSekunde", "texLMinute", "texLSekunde"},
-         "optGradN",
-         "optGradS",
+         {Feld::texBGrad, Feld::texBMinute, Feld::texBSekunde, Feld::texLGrad, Feld::texLMinute,
+          Feld::texLSekunde},
+         {Feld::texBMinute, Feld::texBSekunde, Feld::texLMinute, Feld::texLSekunde},
+         Option::optGradN,
+         Option::optGradS,
          {BreiteFehler, Nord84, Sued80, "Fehler in der Minuteneingabe der Breite!",
           "Die Minuteneingabe der Breite darf 59' nicht überschreiten!",
           "Eingabefehler im Sekundenteil der Breite!",
@@ -77,6 +81,9 @@ const std::vector<Pruefung>& Pruefungen() {
 bool Enthaelt(const std::vector<std::string>& liste, const std::string& t) {
     return fuzz::Einer(t, liste);
 }
+bool Enthaelt(const std::vector<Feld>& liste, Feld f) {
+    return std::find(liste.begin(), liste.end(), f) != liste.end();
+}
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -85,11 +92,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const auto zeilen = fuzz::Zeilen(data + 2, size - 2);
     Eingabe e;
     for (size_t i = 0; i < p.felder.size(); ++i)
-        e.texte[p.felder[i]] = i < zeilen.size() ? zeilen[i] : std::string();
-    e.an = {(data[1] & 1) ? p.sued : p.nord, "optDezE", "optGME", "optGradE"};
+        e[p.felder[i]] = i < zeilen.size() ? zeilen[i] : std::string();
+    for (Option o :
+         {(data[1] & 1) ? p.sued : p.nord, Option::optDezE, Option::optGME, Option::optGradE})
+        e.schalteAn(o);
     const Eingabe vorher = e;
     std::vector<std::string> eingaben;
-    for (const auto& [feld, text] : vorher.texte)
+    for (const auto& text : vorher.texte)
         eingaben.push_back(text);
     const fuzz::NanInfWache wache(eingaben);
 
@@ -98,7 +107,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     FUZZ_CHECK(rekorder.meldungen.empty());
     if (ergebnis.ok) {
-        FUZZ_CHECK(ergebnis.meldung.empty() && ergebnis.fokus.empty());
+        FUZZ_CHECK(ergebnis.meldung.empty() && !ergebnis.fokus);
         for (const auto& f : p.nullFelder)
             FUZZ_CHECK(!e.text(f).empty());
     } else {
@@ -108,13 +117,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         }
     }
     if (p.nullFelder.empty())
-        FUZZ_CHECK(ergebnis.ok || Enthaelt(p.felder, ergebnis.fokus));
+        FUZZ_CHECK(ergebnis.ok || (ergebnis.fokus && Enthaelt(p.felder, *ergebnis.fokus)));
     else
-        FUZZ_CHECK(ergebnis.fokus.empty());
+        FUZZ_CHECK(!ergebnis.fokus);
     FUZZ_CHECK(e.an == vorher.an);
-    FUZZ_CHECK(e.texte.size() == vorher.texte.size());
-    for (const auto& [feld, text] : e.texte) {
-        const std::string alt = vorher.text(feld);
+    FUZZ_CHECK(e.meridian == vorher.meridian);
+    for (const auto& b : kartovex::Felder()) {
+        const Feld feld = b.feld;
+        const std::string& text = e.text(feld);
+        const std::string& alt = vorher.text(feld);
         FUZZ_CHECK(text == alt || (alt.empty() && text == "0" && Enthaelt(p.nullFelder, feld)));
         FUZZ_CHECK(wache.sauber(text));
     }

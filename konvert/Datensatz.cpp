@@ -72,8 +72,8 @@ void JsonText(std::string& ziel, const std::string& text) {
 std::string Kopfzeile(const Ausgabeform& form) {
     if (form.json) return {};
     std::string kopf = "Zeile";
-    for (const char* feld : Ausgabefelder)
-        kopf += form.trenner + std::string(feld);
+    for (const Ausgabefeld& feld : Ausgabefelder())
+        kopf += form.trenner + std::string(feld.name);
     return kopf + form.trenner + "Meldung\r\n";
 }
 
@@ -81,11 +81,11 @@ void HaengeDatensatzAn(std::string& ziel, std::uint64_t zeile, const Punkt& p,
                        const Ausgabeform& form) {
     if (form.json) {
         ziel += "{\"Zeile\":" + std::to_string(zeile);
-        for (std::size_t i = 0; i < Ausgabefelder.size(); ++i) {
+        for (const Ausgabefeld& feld : Ausgabefelder()) {
             ziel += ",\"";
-            ziel += Ausgabefelder[i];
+            ziel += feld.name;
             ziel += "\":";
-            JsonText(ziel, p.felder[i]);
+            JsonText(ziel, p.felder[Index(feld.feld)]);
         }
         ziel += ",\"Meldung\":";
         JsonText(ziel, Meldungstext(p));

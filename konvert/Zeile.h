@@ -25,24 +25,16 @@ std::string_view Kurzname(int format);
 // The line layout of a format, for the usage text: fields separated by ';'.
 std::string Zeilenaufbau(int format);
 
-// The output fields in the order of the output window.
-inline constexpr std::array<const char*, 21> Ausgabefelder = {
-    "texBreiteAUS",     "texLaengeAUS",       "texBreiteGradAUS", "texBreiteMinuteAUS",
-    "texLaengeGradAUS", "texLaengeMinuteAUS", "texBGradAUS",      "texBMinuteAUS",
-    "texBSekundeAUS",   "texLGradAUS",        "texLMinuteAUS",    "texLSekundeAUS",
-    "texZone2",         "texRechts2",         "texHoch2",         "texMilUTM",
-    "texREFAUS",        "texGKRechtsAUS",     "texGKHochAUS",     "labStreifenbreite",
-    "texMeridianAUS"};
 // From here on the fields of the Gauss-Krueger frame.
-inline constexpr std::size_t ErstesGKFeld = 17;
+inline constexpr std::size_t ErstesGKFeld = Index(Aus::texGKRechtsAUS);
 
 struct Punkt {
     bool ok = false;                    // checked and converted: felder hold the output
     std::string meldung;                // why the line failed (empty when ok)
     std::vector<std::string> meldungen; // messages of the geodesy routines, in order
-    // The texts the output window shows, in the order of Ausgabefelder; the
-    // Gauss-Krueger ones empty when the window hides that frame.
-    std::array<std::string, Ausgabefelder.size()> felder;
+    // The texts the output window shows, by Aus; the Gauss-Krueger ones
+    // empty when the window hides that frame.
+    std::array<std::string, AusAnzahl> felder;
 };
 
 // Installs the geodesy module's message output so that each thread collects

@@ -18,8 +18,8 @@ constexpr double Klein = 9.6; // column headings, civil UTM labels, notes
 constexpr auto Mitte = Qt::AlignHCenter;
 
 // An output field: read-only unless the user may type into it.
-Textfeld* Ausgabefeld(QWidget* rahmen, const char* name, const Twips& t, const QColor& farbe,
-                      Qt::Alignment ausrichtung, bool nurLesen = true) {
+Textfeld* NeuesAusgabefeld(QWidget* rahmen, const char* name, const Twips& t, const QColor& farbe,
+                           Qt::Alignment ausrichtung, bool nurLesen = true) {
     auto* f = NeuesTextfeld(rahmen, name, t, farbe, ausrichtung);
     f->setReadOnly(nurLesen);
     return f;
@@ -36,19 +36,19 @@ foAusgabe::foAusgabe() {
     auto* grad = NeuerRahmen(this, "fraGradAUS", "", {100, 120, 4800, 2300}, 12);
     NeuesLabel(grad, "Label32", "Grad", {1800, 360, 612, 252}, Klein);
     NeuesLabel(grad, "labBreiteZ", "Breite", {120, 720, 852, 372}, 12);
-    Ausgabefeld(grad, "texBreiteAUS", {1080, 720, 3012, 405}, farbe::Breite, Qt::AlignLeft);
+    NeuesAusgabefeld(grad, "texBreiteAUS", {1080, 720, 3012, 405}, farbe::Breite, Qt::AlignLeft);
     NeuesLabel(grad, "labLaengeZ", "Länge", {120, 1560, 852, 372}, 12);
-    Ausgabefeld(grad, "texLaengeAUS", {1080, 1560, 3012, 405}, farbe::Laenge, Qt::AlignLeft);
+    NeuesAusgabefeld(grad, "texLaengeAUS", {1080, 1560, 3012, 405}, farbe::Laenge, Qt::AlignLeft);
 
     auto* gm = NeuerRahmen(this, "fraGradMinAUS", "", {5000, 120, 4800, 2300}, 12);
     NeuesLabel(gm, "Label50", "Grad", {1440, 360, 975, 252}, Klein);
     NeuesLabel(gm, "Label53", "Minuten", {2880, 360, 1215, 252}, Klein);
     NeuesLabel(gm, "Label49", "Breite", {240, 756, 900, 372}, 12);
     NeuesLabel(gm, "Label48", "Länge", {240, 1620, 900, 372}, 12);
-    Ausgabefeld(gm, "texBreiteGradAUS", {1200, 720, 975, 405}, farbe::Breite, Mitte);
-    Ausgabefeld(gm, "texBreiteMinuteAUS", {2400, 720, 1815, 405}, farbe::Breite, Mitte);
-    Ausgabefeld(gm, "texLaengeGradAUS", {1200, 1560, 975, 405}, farbe::Laenge, Mitte);
-    Ausgabefeld(gm, "texLaengeMinuteAUS", {2400, 1560, 1815, 405}, farbe::Laenge, Mitte);
+    NeuesAusgabefeld(gm, "texBreiteGradAUS", {1200, 720, 975, 405}, farbe::Breite, Mitte);
+    NeuesAusgabefeld(gm, "texBreiteMinuteAUS", {2400, 720, 1815, 405}, farbe::Breite, Mitte);
+    NeuesAusgabefeld(gm, "texLaengeGradAUS", {1200, 1560, 975, 405}, farbe::Laenge, Mitte);
+    NeuesAusgabefeld(gm, "texLaengeMinuteAUS", {2400, 1560, 1815, 405}, farbe::Laenge, Mitte);
 
     auto* gms = NeuerRahmen(this, "fraGradMinSekAUS", "", {9900, 120, 4800, 2300}, 12);
     NeuesLabel(gms, "Label36", "Grad", {1200, 360, 855, 252}, Klein);
@@ -61,35 +61,35 @@ foAusgabe::foAusgabe() {
     const char* breite[3] = {"texBGradAUS", "texBMinuteAUS", "texBSekundeAUS"};
     const char* laenge[3] = {"texLGradAUS", "texLMinuteAUS", "texLSekundeAUS"};
     for (int i = 0; i < 3; ++i) {
-        Ausgabefeld(gms, breite[i], {spalten[i], 720, breiten[i], 405}, farbe::Breite, Mitte);
-        Ausgabefeld(gms, laenge[i], {spalten[i], 1560, breiten[i], 405}, farbe::Laenge, Mitte);
+        NeuesAusgabefeld(gms, breite[i], {spalten[i], 720, breiten[i], 405}, farbe::Breite, Mitte);
+        NeuesAusgabefeld(gms, laenge[i], {spalten[i], 1560, breiten[i], 405}, farbe::Laenge, Mitte);
     }
 
     auto* ziv = NeuerRahmen(this, "fraZIVAUS", "UTM zivil", {100, 2520, 4800, 2000}, 12);
     NeuesLabel(ziv, "Label38", "[ m ]", {2160, 240, 495, 255}, Klein);
     NeuesLabel(ziv, "Label41", "Zone", {120, 600, 732, 252}, Klein);
-    Ausgabefeld(ziv, "texZone2", {120, 960, 735, 405}, farbe::Zone, Mitte, false);
+    NeuesAusgabefeld(ziv, "texZone2", {120, 960, 735, 405}, farbe::Zone, Mitte, false);
     NeuesLabel(ziv, "Label42", "Rechts", {960, 660, 735, 375}, Klein);
-    Ausgabefeld(ziv, "texRechts2", {1800, 600, 1215, 405}, farbe::Laenge, Mitte, false);
+    NeuesAusgabefeld(ziv, "texRechts2", {1800, 600, 1215, 405}, farbe::Laenge, Mitte, false);
     NeuesLabel(ziv, "Label43", "Hoch", {1080, 1380, 615, 375}, Klein);
-    Ausgabefeld(ziv, "texHoch2", {1800, 1320, 1215, 405}, farbe::Breite, Mitte, false);
+    NeuesAusgabefeld(ziv, "texHoch2", {1800, 1320, 1215, 405}, farbe::Breite, Mitte, false);
 
     auto* mil = NeuerRahmen(this, "fraMILAUS", "UTM  militärisch", {5000, 2520, 4800, 2000}, 12);
-    Ausgabefeld(mil, "texMilUTM", {720, 840, 2775, 405}, farbe::Quadrat, Mitte, false);
+    NeuesAusgabefeld(mil, "texMilUTM", {720, 840, 2775, 405}, farbe::Quadrat, Mitte, false);
     auto* ref = NeuerRahmen(this, "fraREFAUS", "UTM REF", {9900, 2520, 4800, 2000}, 12);
-    Ausgabefeld(ref, "texREFAUS", {720, 840, 2775, 405}, farbe::Quadrat, Mitte, false);
+    NeuesAusgabefeld(ref, "texREFAUS", {720, 840, 2775, 405}, farbe::Quadrat, Mitte, false);
 
     auto* gk = NeuerRahmen(this, "fraGKAUS", "Gauß-Krüger (nur für Deutschland)",
                            {3980, 4800, 7400, 3000}, 12);
     NeuesLabel(gk, "labGKRechtsAUS", "Rechts [ m ]", {360, 480, 1455, 375}, 12);
-    Ausgabefeld(gk, "texGKRechtsAUS", {1920, 480, 1695, 400}, farbe::Laenge, Qt::AlignRight);
+    NeuesAusgabefeld(gk, "texGKRechtsAUS", {1920, 480, 1695, 400}, farbe::Laenge, Qt::AlignRight);
     NeuesLabel(gk, "labGKHochAUS", "Hoch [ m ]", {480, 1560, 1335, 375}, 12);
-    Ausgabefeld(gk, "texGKHochAUS", {1920, 1560, 1695, 400}, farbe::Breite, Qt::AlignRight);
+    NeuesAusgabefeld(gk, "texGKHochAUS", {1920, 1560, 1695, 400}, farbe::Breite, Qt::AlignRight);
     auto* streifen =
         NeuerRahmen(gk, "fraStreifenbreiteAUS", "Streifenbreite", {4080, 360, 1695, 615}, Klein);
     NeuesLabel(streifen, "labStreifenbreite", "", {600, 240, 855, 255}, Klein);
     NeuesLabel(gk, "labMeridianAUS", "Bezugsmeridian", {3960, 1305, 1695, 375}, Klein);
-    Ausgabefeld(gk, "texMeridianAUS", {4110, 1560, 1575, 400}, farbe::Laenge, Mitte);
+    NeuesAusgabefeld(gk, "texMeridianAUS", {4110, 1560, 1575, 400}, farbe::Laenge, Mitte);
     NeuesLabel(gk, "Label37",
                "Das Programm rechnet intern mit einer durchschnittlichen Höhe von 300 m",
                {120, 2520, 7095, 255}, Klein);
@@ -108,6 +108,8 @@ foAusgabe::foAusgabe() {
     addAction(kopieren);
     setContextMenuPolicy(Qt::ActionsContextMenu);
 
+    for (const Ausgabefeld& a : Ausgabefelder())
+        felder[Index(a.feld)] = findChild<QWidget*>(QString::fromUtf8(a.name));
     Laden();
 }
 
@@ -127,33 +129,29 @@ void foAusgabe::Laden() {
         r->show();
 }
 
-void foAusgabe::setzeText(const std::string& feld, const std::string& text) {
-    const QString name = QString::fromStdString(feld);
-    if (auto* f = findChild<QLineEdit*>(name))
+void foAusgabe::setzeText(Aus feld, const std::string& text) {
+    QWidget* w = felder[Index(feld)];
+    if (auto* f = qobject_cast<QLineEdit*>(w))
         f->setText(QString::fromStdString(text));
-    else if (auto* l = findChild<QLabel*>(name))
+    else if (auto* l = qobject_cast<QLabel*>(w))
         l->setText(Anzeigetext(text));
 }
 
-std::string foAusgabe::text(const std::string& feld) const {
-    auto* f = findChild<QLineEdit*>(QString::fromStdString(feld));
-    return f ? f->text().toStdString() : std::string();
+std::string foAusgabe::text(Aus feld) const {
+    QWidget* w = felder[Index(feld)];
+    if (auto* f = qobject_cast<QLineEdit*>(w)) return f->text().toStdString();
+    return qobject_cast<QLabel*>(w)->text().toStdString();
 }
 
 void foAusgabe::zeigeGK(bool sichtbar) {
     findChild<QGroupBox*>("fraGKAUS")->setVisible(sichtbar);
 }
 
-void foAusgabe::setzeStreifenbreite(const std::string& text) {
-    findChild<QLabel*>("labStreifenbreite")->setText(QString::fromStdString(text));
-}
-
 std::string foAusgabe::Ergebnistext() const {
-    Feldtexte felder;
-    for (const QLineEdit* f : findChildren<QLineEdit*>())
-        felder[f->objectName().toStdString()] = f->text().toStdString();
-    felder["labStreifenbreite"] = findChild<QLabel*>("labStreifenbreite")->text().toStdString();
-    return Zusammenfassung(felder, findChild<QGroupBox*>("fraGKAUS")->isVisibleTo(this));
+    Ausgabetexte texte;
+    for (const Ausgabefeld& a : Ausgabefelder())
+        texte.setze(a.feld, text(a.feld));
+    return Zusammenfassung(texte, findChild<QGroupBox*>("fraGKAUS")->isVisibleTo(this));
 }
 
 void foAusgabe::AlleErgebnisseKopieren() {

@@ -1,7 +1,10 @@
 // The output window: the point in every format, and "zurück".
 #pragma once
 
+#include <array>
 #include <string>
+
+#include "checks/Formate.h"
 
 #include "windows/Werkzeug.h"
 
@@ -10,12 +13,12 @@ class foAusgabe : public kartovex::Fenster {
 public:
     foAusgabe();
 
-    // Used by the conversion: field texts by objectName (a label's caption,
-    // such as labStreifenbreite, the same way), the visibility of fraGKAUS.
-    void setzeText(const std::string& feld, const std::string& text);
-    std::string text(const std::string& feld) const;
+    // Used by the conversion: the texts of the output fields (a label's
+    // caption, such as labStreifenbreite, the same way), the visibility of
+    // fraGKAUS.
+    void setzeText(kartovex::Aus feld, const std::string& text);
+    std::string text(kartovex::Aus feld) const;
     void zeigeGK(bool sichtbar);
-    void setzeStreifenbreite(const std::string& text);
 
     // Every shown result as plain text, one format per line (Zusammenfassung).
     std::string Ergebnistext() const;
@@ -27,4 +30,7 @@ public slots:
 
 private:
     void Laden();
+    // Each output field, bound once when the window is built; a field is a
+    // QLineEdit or, for labStreifenbreite, a QLabel.
+    std::array<QWidget*, kartovex::AusAnzahl> felder{};
 };

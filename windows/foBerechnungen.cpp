@@ -31,6 +31,29 @@ void Halbkugeln(QWidget* rahmen, const char* erste, const char* erstText, const 
     NeueOption(rahmen, zweite, zweitText, {780, oben, 600, 375}, false);
 }
 
+QColor Farbe(Farbrolle rolle) {
+    switch (rolle) {
+    case Farbrolle::Breite:
+        return farbe::Breite;
+    case Farbrolle::Laenge:
+        return farbe::Laenge;
+    case Farbrolle::Zone:
+        return farbe::Zone;
+    case Farbrolle::Quadrat:
+        return farbe::Quadrat;
+    case Farbrolle::Gruppe:
+        return farbe::Gruppe;
+    }
+    return farbe::Breite;
+}
+
+// An input field with the name and colour of its row in the field table.
+Textfeld* Eingabefeld(QWidget* rahmen, Feld f, const Twips& lage,
+                      Qt::Alignment ausrichtung = Qt::AlignLeft) {
+    const Feldbeschreibung& b = Beschreibung(f);
+    return NeuesTextfeld(rahmen, std::string(b.name).c_str(), lage, Farbe(b.farbe), ausrichtung);
+}
+
 QLabel* Gruen(QLabel* l) {
     Textfarbe(l, farbe::Dunkelgruen);
     return l;
@@ -75,6 +98,7 @@ foBerechnungen::foBerechnungen() {
     NeuesBlindfeld(this, "texDummy", {120, 360, 255, 495})->raise();
 
     baueBeispielknoepfe();
+    bindeFelder();
     verbindeFelder();
     Laden();
 }
@@ -110,9 +134,9 @@ void foBerechnungen::Laden() {
 void foBerechnungen::baueGrad() {
     auto* r = NeuerRahmen(this, "fraGrad", "Eingabe: Grad (dezimal)", {4500, 0, 7350, 2250}, 12);
     NeuesLabel(r, "labDezBreite", "Breite", {1560, 360, 2175, 255}, Klein);
-    NeuesTextfeld(r, "texBreite", {1560, 645, 1935, 405}, farbe::Breite);
+    Eingabefeld(r, Feld::texBreite, {1560, 645, 1935, 405});
     NeuesLabel(r, "labDezLaenge", "Länge", {1560, 1200, 2055, 255}, Klein);
-    NeuesTextfeld(r, "texLaenge", {1560, 1440, 1935, 405}, farbe::Laenge);
+    Eingabefeld(r, Feld::texLaenge, {1560, 1440, 1935, 405});
     Halbkugeln(NeuerRahmenOhneRand(r, "Frame1", {120, 360, 1455, 735}), "optDezN", "N", "optDezS",
                "S", 180);
     Halbkugeln(NeuerRahmenOhneRand(r, "Frame2", {120, 1200, 1455, 855}), "optDezE", "E", "optDezW",
@@ -124,10 +148,10 @@ void foBerechnungen::baueGradMin() {
                           {4500, 0, 7350, 2250}, 12);
     NeuesLabel(r, "Label47", "Grad", {1560, 480, 495, 255}, Klein);
     NeuesLabel(r, "Label45", "Minuten (ganz oder dezimal)", {2520, 480, 3015, 255}, Klein);
-    NeuesTextfeld(r, "texBreiteGrad", {1560, 810, 495, 405}, farbe::Breite, Mitte);
-    NeuesTextfeld(r, "texBreiteMinute", {2520, 840, 2175, 405}, farbe::Breite);
-    NeuesTextfeld(r, "texLaengeGrad", {1560, 1680, 495, 405}, farbe::Laenge, Mitte);
-    NeuesTextfeld(r, "texLaengeMinute", {2520, 1680, 2175, 405}, farbe::Laenge);
+    Eingabefeld(r, Feld::texBreiteGrad, {1560, 810, 495, 405}, Mitte);
+    Eingabefeld(r, Feld::texBreiteMinute, {2520, 840, 2175, 405});
+    Eingabefeld(r, Feld::texLaengeGrad, {1560, 1680, 495, 405}, Mitte);
+    Eingabefeld(r, Feld::texLaengeMinute, {2520, 1680, 2175, 405});
     Halbkugeln(NeuerRahmenOhneRand(r, "Frame6", {120, 720, 1455, 495}), "optGMN", "N", "optGMS",
                "S", 60);
     Halbkugeln(NeuerRahmenOhneRand(r, "Frame7", {120, 1560, 1455, 495}), "optGME", "E", "optGMW",
@@ -140,12 +164,12 @@ void foBerechnungen::baueGradMinSek() {
     NeuesLabel(r, "Label2", "Grad", {1560, 480, 495, 255}, Klein);
     NeuesLabel(r, "Label4", "Minuten", {2400, 480, 855, 255}, Klein);
     NeuesLabel(r, "Label5", "Sekunden (ganz oder dezimal)", {3480, 480, 3615, 255}, Klein);
-    NeuesTextfeld(r, "texBGrad", {1560, 810, 495, 405}, farbe::Breite, Mitte);
-    NeuesTextfeld(r, "texBMinute", {2520, 810, 495, 405}, farbe::Breite, Mitte);
-    NeuesTextfeld(r, "texBSekunde", {3480, 810, 1695, 405}, farbe::Breite);
-    NeuesTextfeld(r, "texLGrad", {1560, 1560, 495, 405}, farbe::Laenge, Mitte);
-    NeuesTextfeld(r, "texLMinute", {2520, 1560, 495, 405}, farbe::Laenge, Mitte);
-    NeuesTextfeld(r, "texLSekunde", {3480, 1560, 1695, 405}, farbe::Laenge);
+    Eingabefeld(r, Feld::texBGrad, {1560, 810, 495, 405}, Mitte);
+    Eingabefeld(r, Feld::texBMinute, {2520, 810, 495, 405}, Mitte);
+    Eingabefeld(r, Feld::texBSekunde, {3480, 810, 1695, 405});
+    Eingabefeld(r, Feld::texLGrad, {1560, 1560, 495, 405}, Mitte);
+    Eingabefeld(r, Feld::texLMinute, {2520, 1560, 495, 405}, Mitte);
+    Eingabefeld(r, Feld::texLSekunde, {3480, 1560, 1695, 405});
     Halbkugeln(NeuerRahmenOhneRand(r, "Frame4", {120, 720, 1455, 495}), "optGradN", "N", "optGradS",
                "S", 60);
     Halbkugeln(NeuerRahmenOhneRand(r, "Frame3", {120, 1560, 1455, 495}), "optGradE", "E",
@@ -157,12 +181,12 @@ void foBerechnungen::baueZIV() {
     NeuesLabel(r, "Label26", "genau 7 Ziffern", {1680, 240, 1455, 255}, Klein);
     NeuesLabel(r, "Label25", "[ m ]", {2160, 480, 495, 255}, Klein);
     NeuesLabel(r, "labZone", "Zone", {120, 600, 735, 255}, Klein);
-    NeuesTextfeld(r, "texZone", {240, 840, 735, 405}, farbe::Zone);
+    Eingabefeld(r, Feld::texZone, {240, 840, 735, 405});
     NeuesLabel(r, "labRechts", "Rechts", {960, 900, 735, 375}, Klein);
-    NeuesTextfeld(r, "texRechts", {1800, 840, 1215, 405}, farbe::Laenge);
+    Eingabefeld(r, Feld::texRechts, {1800, 840, 1215, 405});
     NeuesLabel(r, "labLimitsRechts", "", {3120, 840, 2535, 495}, Klein);
     NeuesLabel(r, "labHoch", "Hoch", {1080, 1500, 615, 375}, Klein);
-    NeuesTextfeld(r, "texHoch", {1800, 1440, 1215, 405}, farbe::Breite);
+    Eingabefeld(r, Feld::texHoch, {1800, 1440, 1215, 405});
     NeuesLabel(r, "labLimitsHoch", "", {3120, 1440, 2535, 495}, Klein);
     Gruen(NeuesLabel(r, "Label23", "32U", {240, 1320, 375, 255}, Klein));
     Gruen(NeuesLabel(r, "Label24", "Beispiel", {120, 1560, 975, 255}, Klein));
@@ -176,25 +200,23 @@ void foBerechnungen::baueMIL() {
         const char* label;
         const char* text;
         int labelLinks;
-        const char* feld;
+        Feld feld;
         int feldLinks;
         int breite;
-        QColor farbe;
     };
     const std::array<Spalte, 7> spalten{{
-        {"Label22", "Zone", 165, "texZoneM", 120, 615, farbe::Zone},
-        {"Label21", "100km", 960, "tex100km", 960, 735, farbe::Quadrat},
-        {"Label20", "10km", 1800, "tex10km", 1800, 495, farbe::Gruppe},
-        {"Label9", "1km", 2565, "tex1km", 2520, 495, farbe::Gruppe},
-        {"Label10", "100 m", 3195, "tex100m", 3240, 495, farbe::Gruppe},
-        {"Label11", "10 m", 3960, "tex10m", 3960, 495, farbe::Gruppe},
-        {"Label12", "1 m", 4740, "tex1m", 4680, 495, farbe::Gruppe},
+        {"Label22", "Zone", 165, Feld::texZoneM, 120, 615},
+        {"Label21", "100km", 960, Feld::tex100km, 960, 735},
+        {"Label20", "10km", 1800, Feld::tex10km, 1800, 495},
+        {"Label9", "1km", 2565, Feld::tex1km, 2520, 495},
+        {"Label10", "100 m", 3195, Feld::tex100m, 3240, 495},
+        {"Label11", "10 m", 3960, Feld::tex10m, 3960, 495},
+        {"Label12", "1 m", 4740, Feld::tex1m, 4680, 495},
     }};
     for (const Spalte& s : spalten) {
         NeuesLabel(r, s.label, s.text, {s.labelLinks, 720, 735, 255}, Klein);
-        const bool gruppe = s.farbe == farbe::Gruppe;
-        NeuesTextfeld(r, s.feld, {s.feldLinks, 1080, s.breite, 405}, s.farbe,
-                      gruppe ? Mitte : Qt::AlignLeft);
+        const bool gruppe = Beschreibung(s.feld).farbe == Farbrolle::Gruppe;
+        Eingabefeld(r, s.feld, {s.feldLinks, 1080, s.breite, 405}, gruppe ? Mitte : Qt::AlignLeft);
     }
     Gruen(NeuesLabel(r, "Label13", "32U", {240, 1560, 375, 255}, Klein));
     Gruen(NeuesLabel(r, "Label19", "NU", {960, 1560, 375, 255}, Klein));
@@ -211,9 +233,9 @@ void foBerechnungen::baueREF() {
     NeuesLabel(r, "Label3", "Zone", {165, 720, 735, 255}, Klein);
     NeuesLabel(r, "Label30", "100km", {960, 720, 735, 255}, Klein);
     NeuesLabel(r, "Label31", "Zifferngruppe", {1800, 720, 2175, 255}, Klein);
-    NeuesTextfeld(r, "texREFZone", {120, 1080, 615, 405}, farbe::Zone);
-    NeuesTextfeld(r, "texREF100", {960, 1080, 735, 405}, farbe::Quadrat);
-    NeuesTextfeld(r, "texREFZiffern", {1800, 1080, 2175, 405}, farbe::Quadrat, Mitte);
+    Eingabefeld(r, Feld::texREFZone, {120, 1080, 615, 405});
+    Eingabefeld(r, Feld::texREF100, {960, 1080, 735, 405});
+    Eingabefeld(r, Feld::texREFZiffern, {1800, 1080, 2175, 405}, Mitte);
     Gruen(NeuesLabel(r, "Label46", "32U", {240, 1560, 375, 255}, Klein));
     Gruen(NeuesLabel(r, "Label52", "NU", {960, 1560, 375, 255}, Klein));
     Gruen(NeuesLabel(r, "Label51", " Gerade Anzahl von Ziffern! 2; 4; 6; 8 oder 10",
@@ -225,11 +247,11 @@ void foBerechnungen::baueGK() {
     auto* r =
         NeuerRahmen(this, "fraGK", "Gauß-Krüger (nur für Deutschland)", {4500, 0, 7350, 3000}, 12);
     NeuesLabel(r, "labGKRechts", "Rechts [ m ]", {120, 480, 1455, 375}, 12);
-    NeuesTextfeld(r, "texGKRechts", {1680, 480, 1575, 405}, farbe::Laenge);
+    Eingabefeld(r, Feld::texGKRechts, {1680, 480, 1575, 405});
     NeuesLabel(r, "labGKLimitsRechts", "", {3360, 480, 2535, 495}, Klein);
     NeuesLabel(r, "Label44", "Beispiel: 5366959", {960, 1080, 2175, 255}, Klein);
     NeuesLabel(r, "labGKHoch", "Hoch [ m ]", {360, 1485, 1215, 375}, 12);
-    NeuesTextfeld(r, "texGKHoch", {1680, 1440, 1575, 405}, farbe::Breite);
+    Eingabefeld(r, Feld::texGKHoch, {1680, 1440, 1575, 405});
     NeuesLabel(r, "labGKLimitsHoch", "", {3360, 1440, 2535, 495}, Klein);
     auto* streifen =
         NeuerRahmen(r, "fraStreifenbreite", "Streifenbreite", {5640, 360, 1575, 735}, Klein);
@@ -237,10 +259,10 @@ void foBerechnungen::baueGK() {
     Hintergrund(NeueOption(streifen, "optSechs", "6°", {840, 240, 555, 375}, false), farbe::Grau);
     NeuesLabel(r, "Label27", "Bezugsmeridian abhängig von der Streifenbreite",
                {5520, 1200, 1695, 735}, Klein);
-    auto* meridian = NeuesTextfeld(r, "texMeridian", {5520, 2040, 1575, 400},
-                                   palette().color(QPalette::Window), Mitte);
-    meridian->setReadOnly(true);
-    connect(meridian, &Textfeld::geklickt, this, &foBerechnungen::texMeridian_Click);
+    auto* meridianfeld = NeuesTextfeld(r, "texMeridian", {5520, 2040, 1575, 400},
+                                       palette().color(QPalette::Window), Mitte);
+    meridianfeld->setReadOnly(true);
+    connect(meridianfeld, &Textfeld::geklickt, this, &foBerechnungen::texMeridian_Click);
     NeuesLabel(r, "Label33",
                "Das Programm rechnet intern mit einer durchschnittlichen Höhe von 300 m",
                {120, 2640, 7095, 255}, Klein);
@@ -279,39 +301,41 @@ void foBerechnungen::baueBeispielknoepfe() {
     }
 }
 
+void foBerechnungen::bindeFelder() {
+    for (const Feldbeschreibung& f : Felder())
+        felder[Index(f.feld)] = findChild<Textfeld*>(QString::fromUtf8(f.name));
+    for (std::size_t i = 0; i < OptionAnzahl; ++i)
+        optionen[i] = findChild<QRadioButton*>(QString::fromUtf8(Name(Option(i))));
+    meridian = findChild<Textfeld*>("texMeridian");
+}
+
 void foBerechnungen::verbindeFelder() {
-    for (Textfeld* f : findChildren<Textfeld*>()) {
-        const std::string name = f->objectName().toStdString();
-        if (!RegelFuer(name)) continue;
-        f->setzeTastenhandler([this, name](int code) { return KeyPress(name, code); });
+    for (const Feldbeschreibung& b : Felder()) {
+        Textfeld* f = feld(b.feld);
+        f->setzeTastenhandler([this, id = b.feld](int code) { return KeyPress(id, code); });
         fokus.beimBekommen(f, [this, f] { GotFocus(f); });
     }
-    fokus.beimBekommen(feld("texZone"), [this] { texZone_GotFocus(); });
-    fokus.beimVerlieren(feld("texZone"), [this] { texZone_LostFocus(); });
-    fokus.beimBekommen(feld("texRechts"), [this] { texRechts_GotFocus(); });
-    fokus.beimBekommen(feld("texHoch"), [this] { texHoch_GotFocus(); });
+    fokus.beimBekommen(feld(Feld::texZone), [this] { texZone_GotFocus(); });
+    fokus.beimVerlieren(feld(Feld::texZone), [this] { texZone_LostFocus(); });
+    fokus.beimBekommen(feld(Feld::texRechts), [this] { texRechts_GotFocus(); });
+    fokus.beimBekommen(feld(Feld::texHoch), [this] { texHoch_GotFocus(); });
     fokus.beobachteAlle();
-}
-
-Textfeld* foBerechnungen::feld(const std::string& name) const {
-    return findChild<Textfeld*>(QString::fromStdString(name));
-}
-
-void foBerechnungen::schreibe(const std::string& name, const char* text) {
-    feld(name)->setText(text);
 }
 
 // ---- Handlers of the input fields ----------------------------------------
 
-int foBerechnungen::KeyPress(const std::string& name, int code) {
-    const Tastenentscheid e = Tastendruck(name, code);
+int foBerechnungen::KeyPress(Feld f, int code) {
+    const Tastenentscheid e = Tastendruck(f, code);
     if (!e.meldung.empty()) {
         Fehlermeldung(e.meldung);
         return 0;
     }
-    if (!e.fokusZiel.empty()) {
-        if (name == "texZone") feld("texRechts")->setEnabled(true);
-        setzeFokus(e.fokusZiel);
+    if (e.enter) {
+        if (f == Feld::texZone) feld(Feld::texRechts)->setEnabled(true);
+        if (e.fokusZiel)
+            setzeFokus(*e.fokusZiel);
+        else
+            setzeFokus("comRechnen");
     }
     return e.code;
 }
@@ -323,14 +347,14 @@ void foBerechnungen::GotFocus(Textfeld* f) {
 void foBerechnungen::texZone_GotFocus() {
     findChild<QLabel*>("labLimitsRechts")->hide();
     findChild<QLabel*>("labLimitsHoch")->hide();
-    GotFocus(feld("texZone"));
+    GotFocus(feld(Feld::texZone));
 }
 
 void foBerechnungen::texZone_LostFocus() {
-    const Zonenentscheid e = ZoneVerlassen(feld("texZone")->text().toStdString(), grenzen);
+    const Zonenentscheid e = ZoneVerlassen(feld(Feld::texZone)->text().toStdString(), grenzen);
     if (!e.ok) {
         Fehlermeldung(e.meldung);
-        setzeFokus("texZone");
+        setzeFokus(Feld::texZone);
         return;
     }
     auto* hoch = findChild<QLabel*>("labLimitsHoch");
@@ -342,21 +366,21 @@ void foBerechnungen::texZone_LostFocus() {
 }
 
 void foBerechnungen::texRechts_GotFocus() {
-    if (feld("texZone")->text().isEmpty()) {
+    if (feld(Feld::texZone)->text().isEmpty()) {
         Fehlermeldung(ZoneZuerstMeldung);
-        setzeFokus("texZone");
+        setzeFokus(Feld::texZone);
         return;
     }
-    GotFocus(feld("texRechts"));
+    GotFocus(feld(Feld::texRechts));
 }
 
 void foBerechnungen::texHoch_GotFocus() {
-    if (feld("texZone")->text().isEmpty()) {
+    if (feld(Feld::texZone)->text().isEmpty()) {
         Fehlermeldung(ZoneZuerstMeldung);
-        setzeFokus("texZone");
+        setzeFokus(Feld::texZone);
         return;
     }
-    GotFocus(feld("texHoch"));
+    GotFocus(feld(Feld::texHoch));
 }
 
 // ---- Buttons and labels --------------------------------------------------
@@ -375,8 +399,9 @@ void foBerechnungen::comRechnen_Click() {
     }
     if (!ergebnis.ausgabe) return;
     foAusgabe& ausgabe = Ausgabefenster();
-    for (const auto& [feld, text] : ergebnis.ausgabe->texte)
-        ausgabe.setzeText(feld, text);
+    for (const Ausgabefeld& a : Ausgabefelder())
+        if (ergebnis.ausgabe->texte.hat(a.feld))
+            ausgabe.setzeText(a.feld, ergebnis.ausgabe->texte[a.feld]);
     ausgabe.zeigeGK(ergebnis.ausgabe->gkSichtbar);
     ausgabe.zeige();
 }
@@ -394,52 +419,38 @@ void foBerechnungen::texMeridian_Click() {
     setzeFokus("texDummy");
 }
 
+// The example buttons write their format's example into its fields.
+void foBerechnungen::schreibeBeispiel(int format) {
+    for (Feld f : FormatNr(format)->felder)
+        feld(f)->setText(QString::fromUtf8(Beschreibung(f).beispiel));
+}
+
 void foBerechnungen::comKrummboegleGrad_Click() {
-    schreibe("texBreite", "48.4363326641023");
-    schreibe("texLaenge", "9.96796724981198");
+    schreibeBeispiel(Eingabeformat::GradDezimal);
 }
 
 void foBerechnungen::comKrummboegleMercator_Click() {
-    schreibe("texBreiteGrad", "48");
-    schreibe("texBreiteMinute", "26.179960");
-    schreibe("texLaengeGrad", "9");
-    schreibe("texLaengeMinute", "58.078035");
+    schreibeBeispiel(Eingabeformat::GradMinuten);
 }
 
 void foBerechnungen::comKrummboegleGMS_Click() {
-    schreibe("texBGrad", "48");
-    schreibe("texBMinute", "26");
-    schreibe("texBSekunde", "10.80");
-    schreibe("texLGrad", "9");
-    schreibe("texLMinute", "58");
-    schreibe("texLSekunde", "4.68");
+    schreibeBeispiel(Eingabeformat::GradMinSek);
 }
 
 void foBerechnungen::comZIV_Click() {
-    schreibe("texZone", "32U");
-    schreibe("texRechts", "0571595");
-    schreibe("texHoch", "5365251");
+    schreibeBeispiel(Eingabeformat::UTMzivil);
 }
 
 void foBerechnungen::comMIL_Click() {
-    schreibe("texZoneM", "32U");
-    schreibe("tex100km", "NU");
-    schreibe("tex10km", "76");
-    schreibe("tex1km", "15");
-    schreibe("tex100m", "52");
-    schreibe("tex10m", "95");
-    schreibe("tex1m", "51");
+    schreibeBeispiel(Eingabeformat::UTMmil);
 }
 
 void foBerechnungen::comREF_Click() {
-    schreibe("texREFZone", "32U");
-    schreibe("texREF100", "NU");
-    schreibe("texREFZiffern", "7159565251");
+    schreibeBeispiel(Eingabeformat::UTMref);
 }
 
 void foBerechnungen::comKrummboegleGK_Click() {
-    schreibe("texGKRechts", "3571699.06");
-    schreibe("texGKHoch", "5366959.20");
+    schreibeBeispiel(Eingabeformat::GaussKrueger);
 }
 
 // ---- Used by the entry window and the conversion -------------------------
@@ -458,30 +469,34 @@ void foBerechnungen::setzeFokus(const std::string& name) {
     if (auto* w = findChild<QWidget*>(QString::fromStdString(name))) fokus.bewege(w);
 }
 
+void foBerechnungen::setzeFokus(Feld f) {
+    fokus.bewege(feld(f));
+}
+
 Eingabe foBerechnungen::eingabe() const {
     Eingabe e;
-    for (const QLineEdit* f : findChildren<QLineEdit*>())
-        e.texte[f->objectName().toStdString()] = f->text().toStdString();
-    for (const QRadioButton* o : findChildren<QRadioButton*>())
-        if (o->isChecked()) e.an.insert(o->objectName().toStdString());
+    for (std::size_t i = 0; i < FeldAnzahl; ++i)
+        e.texte[i] = felder[i]->text().toStdString();
+    for (std::size_t i = 0; i < OptionAnzahl; ++i)
+        e.an[i] = optionen[i]->isChecked();
     e.grenzen = grenzen;
+    e.meridian = meridian->text().toStdString();
     return e;
 }
 
 void foBerechnungen::uebernehme(const Eingabe& e) {
-    // One pass over the fields: a findChild per text would search the whole
-    // window each time, which was more than half of the handler's time.
-    for (QLineEdit* f : findChildren<QLineEdit*>()) {
-        const auto it = e.texte.find(f->objectName().toStdString());
-        if (it == e.texte.end()) continue;
-        const QString neu = QString::fromStdString(it->second);
+    const auto setze = [](QLineEdit* f, const std::string& text) {
+        const QString neu = QString::fromStdString(text);
         if (f->text() != neu) f->setText(neu);
-    }
+    };
+    for (std::size_t i = 0; i < FeldAnzahl; ++i)
+        setze(felder[i], e.texte[i]);
+    setze(meridian, e.meridian);
     grenzen = e.grenzen;
 }
 
 void foBerechnungen::zeigePruefergebnis(const Pruefergebnis& p) {
-    if (!p.fokus.empty() && p.fokusVorMeldung) setzeFokus(p.fokus);
+    if (p.fokus && p.fokusVorMeldung) setzeFokus(*p.fokus);
     if (!p.meldung.empty()) Fehlermeldung(p.meldung);
-    if (!p.fokus.empty() && !p.fokusVorMeldung) setzeFokus(p.fokus);
+    if (p.fokus && !p.fokusVorMeldung) setzeFokus(*p.fokus);
 }

@@ -3,6 +3,7 @@
 // example buttons; the focus, key and leave handlers of the input fields.
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "checks/Eingabe.h"
@@ -11,14 +12,15 @@
 #include "windows/Werkzeug.h"
 
 class QLabel;
+class QRadioButton;
 
 class foBerechnungen : public kartovex::Fenster {
     Q_OBJECT
 public:
     foBerechnungen();
 
-    // What the checks and the conversion see: every text field by objectName,
-    // the option buttons that are on, the bound texts.
+    // What the checks and the conversion see: every input field, the option
+    // buttons that are on, the bound texts.
     kartovex::Eingabe eingabe() const;
     // Writes back the field texts that changed and the bound texts.
     void uebernehme(const kartovex::Eingabe& e);
@@ -30,6 +32,9 @@ public:
     void zeigeRahmen(const char* rahmen);
     // Moves the focus to a control as a handler does (lost, then got).
     void setzeFokus(const std::string& name);
+    void setzeFokus(kartovex::Feld f);
+    // The widget of an input field.
+    kartovex::Textfeld* feld(kartovex::Feld f) const { return felder[kartovex::Index(f)]; }
 
     // RechtsMax, RechtsMin, HochMax, HochMin.
     kartovex::Grenzen grenzen;
@@ -59,17 +64,21 @@ private:
     void baueREF();
     void baueGK();
     void baueBeispielknoepfe();
+    void bindeFelder();
     void verbindeFelder();
+    void schreibeBeispiel(int format);
 
-    int KeyPress(const std::string& feld, int code);
+    int KeyPress(kartovex::Feld feld, int code);
     void GotFocus(kartovex::Textfeld* feld);
     void texZone_GotFocus();
     void texZone_LostFocus();
     void texRechts_GotFocus();
     void texHoch_GotFocus();
 
-    kartovex::Textfeld* feld(const std::string& name) const;
-    void schreibe(const std::string& feld, const char* text);
+    // Each input field and option button, bound once when the window is built.
+    std::array<kartovex::Textfeld*, kartovex::FeldAnzahl> felder{};
+    std::array<QRadioButton*, kartovex::OptionAnzahl> optionen{};
+    kartovex::Textfeld* meridian = nullptr;
 
     kartovex::Fokussteuerung fokus{this};
 };

@@ -6,6 +6,7 @@
 #include <array>
 #include <vector>
 
+#include "checks/Formate.h"
 #include "windows/Fenster.h"
 #include "windows/foBerechnungen.h"
 
@@ -17,23 +18,20 @@ const QColor Fensterfarbe{142, 199, 255};
 const QColor Rahmenfarbe{255, 255, 192};
 const QColor Kopffarbe{255, 224, 192};
 
-struct Format {
+// The seven format buttons of the frame, in InputFormat order; caption,
+// frame and first field come from the format table.
+struct Formatknopf {
     const char* knopf;
-    const char* text;
     int oben;
-    const char* rahmen;
-    const char* erstesFeld;
 };
-
-// The seven format buttons of the frame, in InputFormat order.
-const std::array<Format, 7> Formate{{
-    {"comGradDezEIN", "Grad (dezimal)", 700, "fraGrad", "texBreite"},
-    {"comGradMinEIN", "Grad/Minuten", 1300, "fraGradMin", "texBreiteGrad"},
-    {"comGradMinSekEIN", "Grad/Minuten/Sekunden", 1900, "fraGradMinSek", "texBGrad"},
-    {"comUTMzivilEIN", "UTM zivil", 2800, "fraZIV", "texZone"},
-    {"comUTMmilEIN", "UTM mil", 3700, "fraMIL", "texZoneM"},
-    {"comUTMrefEIN", "UTM ref", 4500, "fraREF", "texREFZone"},
-    {"comGKEIN", "Gauß - Krüger", 5500, "fraGK", "texGKRechts"},
+const std::array<Formatknopf, FormatAnzahl> Formatknoepfe{{
+    {"comGradDezEIN", 700},
+    {"comGradMinEIN", 1300},
+    {"comGradMinSekEIN", 1900},
+    {"comUTMzivilEIN", 2800},
+    {"comUTMmilEIN", 3700},
+    {"comUTMrefEIN", 4500},
+    {"comGKEIN", 5500},
 }};
 
 struct Beispiel {
@@ -110,10 +108,10 @@ foEingang::foEingang() {
 
     auto* rahmen = NeuerRahmen(this, "fraFormatEIN", "Eingabeformat", {4000, 1000, 7500, 6500}, 12);
     Hintergrund(rahmen, Rahmenfarbe);
-    for (unsigned i = 0; i < Formate.size(); ++i) {
-        const Format& f = Formate[i];
-        auto* knopf =
-            NeuerKnopf(rahmen, f.knopf, QString::fromUtf8(f.text), {75, f.oben, 3400, 500});
+    for (unsigned i = 0; i < Formatknoepfe.size(); ++i) {
+        const Formatknopf& f = Formatknoepfe[i];
+        const QString text = QString::fromUtf8(Formate()[i].name);
+        auto* knopf = NeuerKnopf(rahmen, f.knopf, text, {75, f.oben, 3400, 500});
         connect(knopf, &QPushButton::clicked, this, [this, i] { Formatwahl(i + 1); });
     }
     for (const Beispiel& b : Beispiele)
@@ -144,21 +142,21 @@ std::string foEingang::Hinweistext(unsigned format) {
 // stay as they are); it raises its own frame so that it lies on top of any
 // frame an earlier choice made visible at the same place.
 void foEingang::Formatwahl(unsigned format) {
-    const Format& f = Formate[format - 1];
+    const Format& f = *FormatNr(int(format));
     InputFormat = static_cast<int>(format);
     foBerechnungen& b = Berechnungsfenster();
     if (format == 7) {
-        GKRechtsMax = "5538200";
-        GKRechtsMin = "2484700";
-        GKHochMax = "6197355";
-        GKHochMin = "5107150";
+        GKRechtsMax = kartovex::GKRechtsMax;
+        GKRechtsMin = kartovex::GKRechtsMin;
+        GKHochMax = kartovex::GKHochMax;
+        GKHochMin = kartovex::GKHochMin;
         b.setzeLabel("labGKLimitsRechts", GKLimitstext(GKRechtsMax, GKRechtsMin));
         b.setzeLabel("labGKLimitsHoch", GKLimitstext(GKHochMax, GKHochMin));
     }
     b.setzeLabel("labEingabe", Hinweistext(format));
     b.zeige();
-    b.zeigeRahmen(f.rahmen);
-    b.setzeFokus(f.erstesFeld);
+    b.zeigeRahmen(std::string(f.rahmen).c_str());
+    b.setzeFokus(f.felder.front());
 }
 
 void foEingang::comBeenden_Click() {

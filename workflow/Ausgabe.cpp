@@ -46,47 +46,49 @@ std::string gradfeld(std::string grad, const Achse& achse) {
     return (negativ ? achse.minus : achse.plus) + nullenAuffuellen(grad, achse.breite);
 }
 
-void gradMin(const std::string& text, const Achse& achse, const std::string& gradFeld,
-             const std::string& minFeld, Feldtexte& felder) {
+void gradMin(const std::string& text, const Achse& achse, Aus gradFeld, Aus minFeld,
+             Ausgabetexte& felder) {
     std::string dezimal = text, grad, minuten, frei;
     modKartovex::G_GM(dezimal, grad, minuten, frei);
-    felder[gradFeld] = gradfeld(grad, achse);
-    felder[minFeld] = modKartovex::Dezimaltext(minuten, 6);
+    felder.setze(gradFeld, gradfeld(grad, achse));
+    felder.setze(minFeld, modKartovex::Dezimaltext(minuten, 6));
 }
 
-void gradMinSek(const std::string& text, const Achse& achse, const std::string& gradFeld,
-                const std::string& minFeld, const std::string& sekFeld, Feldtexte& felder) {
+void gradMinSek(const std::string& text, const Achse& achse, Aus gradFeld, Aus minFeld, Aus sekFeld,
+                Ausgabetexte& felder) {
     std::string dezimal = text, grad, minuten, sekunden;
     modKartovex::G_GMS(dezimal, grad, minuten, sekunden);
-    felder[gradFeld] = gradfeld(grad, achse);
-    felder[minFeld] = minuten;
-    felder[sekFeld] = modKartovex::Dezimaltext(sekunden, 2);
+    felder.setze(gradFeld, gradfeld(grad, achse));
+    felder.setze(minFeld, minuten);
+    felder.setze(sekFeld, modKartovex::Dezimaltext(sekunden, 2));
 }
 
 } // namespace
 
-void AusgabeBreiteDezimal(const std::string& Breitentext, Feldtexte& felder) {
-    felder["texBreiteAUS"] = dezimal(Breitentext, Breite);
+void AusgabeBreiteDezimal(const std::string& Breitentext, Ausgabetexte& felder) {
+    felder.setze(Aus::texBreiteAUS, dezimal(Breitentext, Breite));
 }
 
-void AusgabeLaengeDezimal(const std::string& Laengentext, Feldtexte& felder) {
-    felder["texLaengeAUS"] = dezimal(Laengentext, Laenge);
+void AusgabeLaengeDezimal(const std::string& Laengentext, Ausgabetexte& felder) {
+    felder.setze(Aus::texLaengeAUS, dezimal(Laengentext, Laenge));
 }
 
-void AusgabeBreiteGradMin(const std::string& Breitentext, Feldtexte& felder) {
-    gradMin(Breitentext, Breite, "texBreiteGradAUS", "texBreiteMinuteAUS", felder);
+void AusgabeBreiteGradMin(const std::string& Breitentext, Ausgabetexte& felder) {
+    gradMin(Breitentext, Breite, Aus::texBreiteGradAUS, Aus::texBreiteMinuteAUS, felder);
 }
 
-void AusgabeLaengeGradMin(const std::string& Laengentext, Feldtexte& felder) {
-    gradMin(Laengentext, Laenge, "texLaengeGradAUS", "texLaengeMinuteAUS", felder);
+void AusgabeLaengeGradMin(const std::string& Laengentext, Ausgabetexte& felder) {
+    gradMin(Laengentext, Laenge, Aus::texLaengeGradAUS, Aus::texLaengeMinuteAUS, felder);
 }
 
-void AusgabeBreiteGradMinSek(const std::string& Breitentext, Feldtexte& felder) {
-    gradMinSek(Breitentext, Breite, "texBGradAUS", "texBMinuteAUS", "texBSekundeAUS", felder);
+void AusgabeBreiteGradMinSek(const std::string& Breitentext, Ausgabetexte& felder) {
+    gradMinSek(Breitentext, Breite, Aus::texBGradAUS, Aus::texBMinuteAUS, Aus::texBSekundeAUS,
+               felder);
 }
 
-void AusgabeLaengeGradMinSek(const std::string& Laengentext, Feldtexte& felder) {
-    gradMinSek(Laengentext, Laenge, "texLGradAUS", "texLMinuteAUS", "texLSekundeAUS", felder);
+void AusgabeLaengeGradMinSek(const std::string& Laengentext, Ausgabetexte& felder) {
+    gradMinSek(Laengentext, Laenge, Aus::texLGradAUS, Aus::texLMinuteAUS, Aus::texLSekundeAUS,
+               felder);
 }
 
 } // namespace kartovex

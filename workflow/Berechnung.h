@@ -10,15 +10,15 @@
 //     Messages of the geodesy routines appear during the call, one after the
 //     other, through modKartovex::Meldung.
 //  3. Write e.texte back into its own fields (the checks' normalisations such
-//     as "0" minutes, "00" groups, ".00" decimals, and texMeridian after a
-//     Gauss-Krueger run) and e.grenzen back into its bound texts; after a
+//     as "0" minutes, "00" groups, ".00" decimals), e.meridian into
+//     texMeridian and e.grenzen back into its bound texts; after a
 //     grid format (4 to 7) EingabeOK takes pruefung.ok.
 //  4. If pruefung.ok is false: show pruefung.meldung (when not empty) as a
 //     stop box and move the focus to pruefung.fokus (when not empty), the
 //     focus first when fokusVorMeldung says so. Nothing else happens.
-//  5. If there is an ausgabe: write every text of ausgabe.texte into the
-//     output window's field of that objectName (labStreifenbreite is a label:
-//     its caption), leave the fields not named as they are, set the
+//  5. If there is an ausgabe: write every text that ausgabe.texte sets into
+//     the output window's field (labStreifenbreite is a label: its caption),
+//     leave the fields not set as they are, set the
 //     visibility of fraGKAUS to gkSichtbar, and show the output window
 //     without making it modal (it comes to the front). The calculation window
 //     stays open as it is.
@@ -27,23 +27,11 @@
 #include <optional>
 
 #include "checks/Eingabe.h"
-#include "workflow/Ausgabe.h"
 
 namespace kartovex {
 
-// The input formats as the entry window's buttons number them.
-namespace Eingabeformat {
-constexpr int GradDezimal = 1;
-constexpr int GradMinuten = 2;
-constexpr int GradMinSek = 3;
-constexpr int UTMzivil = 4;
-constexpr int UTMmil = 5;
-constexpr int UTMref = 6;
-constexpr int GaussKrueger = 7;
-} // namespace Eingabeformat
-
 struct Ausgabe {
-    Feldtexte texte;        // output field (or labStreifenbreite) -> its new text
+    Ausgabetexte texte;     // the output fields this run sets
     bool gkSichtbar = true; // false: the point lies outside Germany, hide fraGKAUS
 };
 

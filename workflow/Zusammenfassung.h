@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "workflow/Ausgabe.h"
+#include "checks/Eingabe.h"
 
 namespace kartovex {
 
@@ -14,6 +14,6 @@ namespace kartovex {
 // button shows it, followed by the field texts exactly as they stand, all
 // separated by tabs, so that a spreadsheet takes them as columns. A format
 // whose fields are all empty has no line. Lines end with a line feed.
-std::string Zusammenfassung(const Feldtexte& felder, bool gkSichtbar);
+std::string Zusammenfassung(const Ausgabetexte& felder, bool gkSichtbar);
 
 } // namespace kartovex

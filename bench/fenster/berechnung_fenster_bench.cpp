@@ -76,7 +76,7 @@ QPushButton* Vorbereiten(int format) {
     Klick(rechnen); // the press leaves the first field, as a user's click does
     QApplication::processEvents();
     foAusgabe* a = AusgabefensterFallsDa();
-    const bool gefuellt = a && a->isVisible() && !a->text("texBreiteAUS").empty();
+    const bool gefuellt = a && a->isVisible() && !a->text(kartovex::Aus::texBreiteAUS).empty();
     return gefuellt && Meldung.empty() ? rechnen : nullptr;
 }
 

@@ -19,18 +19,20 @@ inline Pruefergebnis Setze(Eingabe& e, const std::string& kurz) {
     for (std::string teil; std::getline(ein, teil, '|');) {
         const auto gleich = teil.find('=');
         const bool markiert = teil[0] == '*' || teil[0] == '^';
-        const std::string feld = "tex" + teil.substr(markiert, gleich - markiert);
-        if (gleich == std::string::npos)
-            e.an.insert(teil);
-        else
-            e.texte[feld] = teil.substr(gleich + 1);
+        if (gleich == std::string::npos) {
+            e.schalteAn(OptionNamens(teil).value());
+            continue;
+        }
+        const Feld feld = FeldNamens("tex" + teil.substr(markiert, gleich - markiert)).value();
+        e[feld] = teil.substr(gleich + 1);
         if (markiert) fokus = {true, "", feld, teil[0] == '^'};
     }
     return fokus;
 }
 
 inline Eingabe Kurz(const std::string& kurz, const Grenzen& grenzen = {}) {
-    Eingabe e{{}, {}, grenzen};
+    Eingabe e;
+    e.grenzen = grenzen;
     Setze(e, kurz);
     return e;
 }

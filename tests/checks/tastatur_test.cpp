@@ -39,23 +39,24 @@ TEST(Tastendruck, FilterAndMessageOfEveryField) {
         {"texZone texZoneM texREFZone", Zone, "für die Zone"},
         {"texREF100", "\b\t\r---------AZ--AZ--", "bei 100km"},
         {"tex100km", "\b\t\r\n ,./09:@AZ[`AZ{Ä", nullptr},
-        {"tex10km tex1km tex100m tex10m tex1m texMeridian", "\b\t\r\n ,./09:@AZ[`az{ä", nullptr},
+        {"tex10km tex1km tex100m tex10m tex1m", "\b\t\r\n ,./09:@AZ[`az{ä", nullptr},
     };
     for (const auto& [felder, soll, ende] : faelle)
-        for (const auto& feld : Woerter(felder)) {
+        for (const auto& name : Woerter(felder)) {
+            const Feld feld = FeldNamens(name).value();
             std::string ist;
             for (char32_t c : std::u32string_view(U"\b\t\r\n ,./09:@AZ[`az{ä")) {
                 const int code = Tastendruck(feld, int(c)).code;
                 ist += code ? text::Utf8(code) : "-";
             }
-            EXPECT_EQ(ist, soll) << feld;
+            EXPECT_EQ(ist, soll) << name;
             EXPECT_EQ(Tastendruck(feld, '#').meldung,
                       ende ? "Die Eingabe von\r\n#\r\nist " + std::string(ende) + " nicht zulässig!"
                            : "");
         }
 }
 
-// Enter moves along the fields of each format; a field without a rule keeps it.
+// Enter moves along the fields of each format, from the last to "Berechnung".
 TEST(Tastendruck, EnterTargets) {
     for (const auto& kette : {
              "texBreite texLaenge comRechnen",
@@ -65,13 +66,13 @@ TEST(Tastendruck, EnterTargets) {
              "texZoneM tex100km tex10km tex1km tex100m tex10m tex1m comRechnen",
              "texREFZone texREF100 texREFZiffern comRechnen",
              "texGKRechts texGKHoch comRechnen",
-             "texMeridian",
          }) {
         const auto f = Woerter(kette);
-        for (std::size_t i = 0; i < f.size(); ++i) {
-            const auto t = Tastendruck(f[i], 13);
+        for (std::size_t i = 0; i + 1 < f.size(); ++i) {
+            const auto t = Tastendruck(FeldNamens(f[i]).value(), 13);
             EXPECT_EQ(t.code, 13);
-            EXPECT_EQ(t.fokusZiel, i + 1 < f.size() ? f[i + 1] : "") << f[i];
+            EXPECT_TRUE(t.enter);
+            EXPECT_EQ(t.fokusZiel ? Name(*t.fokusZiel) : "comRechnen", f[i + 1]) << f[i];
         }
     }
 }
@@ -82,7 +83,7 @@ TEST(Tastendruck, CharacterInTheMessage) {
     const std::pair<int, const char*> zeichen[] = {{0xE4, "Ä"},  {0xDF, "ß"},   {0xFF, "Ÿ"},
                                                    {22, "\x16"}, {0x20AC, "€"}, {0x1F600, "😀"}};
     for (const auto& [code, text] : zeichen)
-        EXPECT_EQ(Tastendruck("texREFZone", code).meldung,
+        EXPECT_EQ(Tastendruck(Feld::texREFZone, code).meldung,
                   "Die Eingabe von\r\n" + std::string(text) +
                       "\r\nist für die Zone nicht zulässig!");
 }

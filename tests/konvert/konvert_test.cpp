@@ -27,21 +27,13 @@ std::vector<std::string> Teile(const std::string& text, char trenner) {
 // The CSV record (without header) the calculation window's texts give after
 // "Berechnung"; empty when the window refuses the point.
 std::string Fensterdatensatz(int format, const std::string& werte, const std::string& an) {
-    static const char* felder[] = {
-        "texBreite texLaenge",
-        "texBreiteGrad texBreiteMinute texLaengeGrad texLaengeMinute",
-        "texBGrad texBMinute texBSekunde texLGrad texLMinute texLSekunde",
-        "texZone texRechts texHoch",
-        "texZoneM tex100km tex10km tex1km tex100m tex10m tex1m",
-        "texREFZone texREF100 texREFZiffern",
-        "texGKRechts texGKHoch"};
     Eingabe e;
-    const auto w = Teile(werte, '|'), namen = Teile(felder[format - 1], ' '),
-               knoepfe = Teile(an, ' ');
+    const auto w = Teile(werte, '|');
     for (std::size_t i = 0; i < w.size(); ++i)
-        e.texte[namen[i]] = w[i];
-    e.an = {knoepfe.begin(), knoepfe.end()};
-    if (format == Eingabeformat::UTMzivil && !ZoneVerlassen(e.text("texZone"), e.grenzen).ok)
+        e[FormatNr(format)->felder[i]] = w[i];
+    for (const std::string& knopf : Teile(an, ' '))
+        e.schalteAn(OptionNamens(knopf).value());
+    if (format == Eingabeformat::UTMzivil && !ZoneVerlassen(e.text(Feld::texZone), e.grenzen).ok)
         return "";
     std::string boxen;
     modKartovex::setMeldungsausgabe(
@@ -50,8 +42,8 @@ std::string Fensterdatensatz(int format, const std::string& werte, const std::st
     modKartovex::setMeldungsausgabe(nullptr);
     if (!r.ausgabe) return "";
     std::string satz = "1";
-    for (const char* feld : Ausgabefelder)
-        satz += ";" + (r.ausgabe->texte.count(feld) ? r.ausgabe->texte.at(feld) : "");
+    for (const Ausgabefeld& feld : Ausgabefelder())
+        satz += ";" + r.ausgabe->texte[feld.feld];
     return satz + ";" + (boxen.empty() ? "" : '"' + boxen + '"') + "\r\n";
 }
 

@@ -14,6 +14,7 @@
 
 #include <functional>
 
+#include "checks/Formate.h"
 #include "windows/Fenster.h"
 #include "windows/Programm.h"
 #include "windows/foAusgabe.h"
@@ -29,26 +30,28 @@ QT_END_NAMESPACE
 namespace kartovex::test {
 
 // Per format 1 to 7: its entry button, its example button, and the example's
-// "field=text" pairs in the frame's Enter order.
+// "field=text" pairs in the frame's Enter order, from the format table.
 struct Formatdaten {
     const char* knopf;
     const char* beispielknopf;
-    const char* paare;
-    QStringList beispiel() const { return QString(paare).split(' '); }
+    int nummer;
+    QStringList beispiel() const {
+        QStringList paare;
+        for (Feld f : FormatNr(nummer)->felder)
+            paare << QString::fromUtf8(std::string(Name(f)) + "=" +
+                                       std::string(Beschreibung(f).beispiel));
+        return paare;
+    }
 };
-inline const Formatdaten Formate[8] = {
+inline const Formatdaten Formatknoepfe[8] = {
     {},
-    {"comGradDezEIN", "comKrummboegleGrad",
-     "texBreite=48.4363326641023 texLaenge=9.96796724981198"},
-    {"comGradMinEIN", "comKrummboegleMercator",
-     "texBreiteGrad=48 texBreiteMinute=26.179960 texLaengeGrad=9 texLaengeMinute=58.078035"},
-    {"comGradMinSekEIN", "comKrummboegleGMS",
-     "texBGrad=48 texBMinute=26 texBSekunde=10.80 texLGrad=9 texLMinute=58 texLSekunde=4.68"},
-    {"comUTMzivilEIN", "comZIV", "texZone=32U texRechts=0571595 texHoch=5365251"},
-    {"comUTMmilEIN", "comMIL",
-     "texZoneM=32U tex100km=NU tex10km=76 tex1km=15 tex100m=52 tex10m=95 tex1m=51"},
-    {"comUTMrefEIN", "comREF", "texREFZone=32U texREF100=NU texREFZiffern=7159565251"},
-    {"comGKEIN", "comKrummboegleGK", "texGKRechts=3571699.06 texGKHoch=5366959.20"},
+    {"comGradDezEIN", "comKrummboegleGrad", 1},
+    {"comGradMinEIN", "comKrummboegleMercator", 2},
+    {"comGradMinSekEIN", "comKrummboegleGMS", 3},
+    {"comUTMzivilEIN", "comZIV", 4},
+    {"comUTMmilEIN", "comMIL", 5},
+    {"comUTMrefEIN", "comREF", 6},
+    {"comGKEIN", "comKrummboegleGK", 7},
 };
 
 template <class T = QWidget> T* Kind(const QWidget& fenster, const QString& name) {
@@ -125,7 +128,7 @@ protected:
     }
     // Presses the format button; the calculation window becomes active.
     foBerechnungen& Format(int format) {
-        Kind<QPushButton>(Eingangsfenster(), Formate[format].knopf)->click();
+        Kind<QPushButton>(Eingangsfenster(), Formatknoepfe[format].knopf)->click();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&Berechnungsfenster()));
         return Berechnungsfenster();
     }

@@ -41,7 +41,7 @@ protected:
         return Format(format);
     }
     foBerechnungen& MitBeispiel(int format) {
-        Kind<QPushButton>(Neu(format), Formate[format].beispielknopf)->click();
+        Kind<QPushButton>(Neu(format), Formatknoepfe[format].beispielknopf)->click();
         return Berechnungsfenster();
     }
     // Texts written into fields, then "Berechnung" clicked as a user does.
@@ -63,7 +63,7 @@ TEST_F(Durchlauf, ExamplePointByButtonAndByKeysInEveryFormat) {
         for (bool getippt : {false, true}) {
             SCOPED_TRACE(format + getippt * 10);
             foBerechnungen& b = getippt ? Neu(format) : MitBeispiel(format);
-            for (const QString& paar : getippt ? Formate[format].beispiel() : QStringList()) {
+            for (const QString& paar : getippt ? Formatknoepfe[format].beispiel() : QStringList()) {
                 ASSERT_EQ(Fokus(b), paar.section('=', 0, 0));
                 QTest::keyClicks(b.focusWidget(), paar.section('=', 1).replace('.', ',').toLower());
                 QTest::keyClick(b.focusWidget(), Qt::Key_Return);
@@ -71,7 +71,7 @@ TEST_F(Durchlauf, ExamplePointByButtonAndByKeysInEveryFormat) {
             EXPECT_EQ(AusgabefensterFallsDa(), nullptr);
             if (getippt) QTest::keyClick(b.focusWidget(), Qt::Key_Space);
             if (!getippt) Berechne();
-            for (const QString& paar : Formate[format].beispiel())
+            for (const QString& paar : Formatknoepfe[format].beispiel())
                 EXPECT_EQ(Text(b, paar.section('=', 0, 0)), paar.section('=', 1));
             ASSERT_TRUE(AusgabeSichtbar());
             EXPECT_TRUE(b.isVisible() && GKSichtbar());

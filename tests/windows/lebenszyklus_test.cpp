@@ -31,10 +31,14 @@ QStringList Fensterliste() {
 // A newly created calculation window: empty fields and bounds, default options.
 void ErwarteVorgaben(const foBerechnungen& b) {
     const Eingabe e = b.eingabe();
-    for (const auto& [feld, text] : e.texte)
-        EXPECT_EQ(text, "") << feld;
-    EXPECT_EQ(e.an, std::set<std::string>({"optDezE", "optDezN", "optDrei", "optGME", "optGMN",
-                                           "optGradE", "optGradN"}));
+    for (const Feldbeschreibung& f : Felder())
+        EXPECT_EQ(e.text(f.feld), "") << f.name;
+    EXPECT_EQ(e.meridian, "");
+    std::set<std::string_view> an;
+    for (std::size_t i = 0; i < OptionAnzahl; ++i)
+        if (e.an[i]) an.insert(Name(Option(i)));
+    EXPECT_EQ(an, std::set<std::string_view>({"optDezE", "optDezN", "optDrei", "optGME", "optGMN",
+                                              "optGradE", "optGradN"}));
     EXPECT_TRUE(b.grenzen.RechtsMax.empty() && Kind<QLabel>(b, "labLimitsHoch")->text().isEmpty());
 }
 
@@ -52,7 +56,7 @@ TEST_F(FensterTest, FormatButtonsShowFrameHintAndFirstFieldOfAFreshWindow) {
         EXPECT_EQ(b.windowTitle(), "Beachten Sie bitte den Hinweis zur Zahleneingabe");
         EXPECT_EQ(InputFormat, format);
         EXPECT_EQ(SichtbareRahmen(b), QStringList{Rahmen[format]});
-        EXPECT_EQ(Fokus(b), Formate[format].beispiel()[0].section('=', 0, 0));
+        EXPECT_EQ(Fokus(b), Formatknoepfe[format].beispiel()[0].section('=', 0, 0));
         EXPECT_EQ(Kind<QLabel>(b, "labEingabe")->text(),
                   Anzeigetext(foEingang::Hinweistext(unsigned(format))));
         EXPECT_EQ(Kind<QLabel>(b, "labGKLimitsHoch")->text(),
@@ -71,7 +75,7 @@ TEST_F(FensterTest, FormatChangeKeepsWindowTextsOptionsAndFramesUntilClosed) {
     Kind<QRadioButton>(*erstes, "optDezS")->click();
     EXPECT_EQ(&Format(4), erstes.data());
     EXPECT_EQ(Text(*erstes, "texBreite"), "48.5");
-    EXPECT_TRUE(erstes->eingabe().istAn("optDezS"));
+    EXPECT_TRUE(erstes->eingabe().istAn(Option::optDezS));
     EXPECT_EQ(SichtbareRahmen(*erstes), QStringList({"fraGrad", "fraZIV"}));
     EXPECT_EQ(Fokus(*erstes), "texZone");
     erstes->close(); // through the frame: discarded
@@ -83,7 +87,7 @@ TEST_F(FensterTest, BackDiscardsTheOutputWindowAndRecreatesAMissingCalculationWi
     foBerechnungen& b = Format(1);
     QPointer<foAusgabe> a = &Ausgabefenster();
     EXPECT_FALSE(a->isVisible()); // created, not shown
-    a->setzeText("texBreiteAUS", "N48.500000");
+    a->setzeText(Aus::texBreiteAUS, "N48.500000");
     a->zeige();
     Kind<QPushButton>(b, "comStartoption")->click();
     Kind<QPushButton>(*a, "comZurueck")->click();
@@ -93,7 +97,7 @@ TEST_F(FensterTest, BackDiscardsTheOutputWindowAndRecreatesAMissingCalculationWi
     EXPECT_TRUE(Berechnungsfenster().isVisible());
     EXPECT_TRUE(SichtbareRahmen(Berechnungsfenster()).isEmpty());
     ErwarteVorgaben(Berechnungsfenster());
-    EXPECT_EQ(Ausgabefenster().text("texBreiteAUS"), ""); // a new output window
+    EXPECT_EQ(Ausgabefenster().text(Aus::texBreiteAUS), ""); // a new output window
 }
 
 TEST_F(FensterTest, QuitQuestionNoKeepsEverything) {

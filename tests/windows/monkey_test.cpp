@@ -4,9 +4,10 @@
 // Startoptionen wählen", the quit question answered No), every box answered,
 // and after every event:
 //  - the output window appears only after a "Berechnung" whose check passed;
-//  - the calculation window's fields change only by the key rules (a rejected
-//    key: its message and nothing else) and the example buttons, and through
-//    "Berechnung" only by the checks' normalisations;
+//  - the calculation window's fields change only by the key rules of the
+//    field table (a rejected key: its message and nothing else) and the
+//    example buttons, and through "Berechnung" only by the format check's
+//    normalisations (and the meridian of a Gauss-Krueger run);
 //  - no computed text shows nan or inf.
 // KARTOVEX_MONKEY_EVENTS and KARTOVEX_MONKEY_SEED override count and seed.
 #include <QClipboard>
@@ -19,11 +20,9 @@
 #include <random>
 #include <thread>
 
-#include "checks/Gitterpruefungen.h"
 #include "checks/Tastatur.h"
 #include "geodesy/modKartovex.h"
 #include "tests/windows/Fensterhilfe.h"
-#include "workflow/Geopruefungen.h"
 
 using namespace kartovex;
 using namespace kartovex::test;
@@ -70,14 +69,6 @@ Taste TasteFuer(QChar c) {
 // into the fields without a filter.
 const QString Tastatur = "012345678901234567890123456789abcdnsuvwxzCEINTUXY,,.- äß\b\b\r\r\t\x16";
 
-// The key filters, written again from the rules rather than taken from the program.
-bool Akzeptiert(Tastenfilter f, int c) {
-    const bool z = c >= '0' && c <= '9', b = (c | 32) >= 'a' && (c | 32) <= 'z';
-    if (c == 8 || c == 9 || c == 13 || f == Tastenfilter::Keiner) return true;
-    if (f == Tastenfilter::ZiffernUndKomma) return z || c == ',' || c == '.';
-    return f == Tastenfilter::NurZiffern ? z : f == Tastenfilter::NurBuchstaben ? b : z || b;
-}
-
 // What a plain line edit makes of the key, from the field's text, cursor and selection.
 QString Zeileneditor(const QLineEdit& feld, const Taste& t) {
     QLineEdit probe(feld.text());
@@ -88,31 +79,8 @@ QString Zeileneditor(const QLineEdit& feld, const Taste& t) {
     return probe.text();
 }
 
-Pruefergebnis (*const Pruefung[8])(Eingabe&) = {
-    nullptr,        PruefeGradDezimal, PruefeGradMinuten, PruefeGradMinSek,
-    PruefeUTMzivil, PruefeUTMmil,      PruefeUTMref,      PruefeGK};
-
 bool NanOderInf(const QString& t) {
     return t.contains("nan", Qt::CaseInsensitive) || t.contains("inf", Qt::CaseInsensitive);
-}
-
-// True when the check of `format` may turn `alt` into `neu`: "0" in empty
-// minutes and seconds, zero-filled 2-digit groups, ten zeros for empty
-// UTMREF digits, ".00" after a Gauss-Krueger value, the meridian of a GK run.
-bool Normalisierung(int format, bool ok, const QString& feld, const QString& alt,
-                    const QString& neu) {
-    const std::map<QString, int> nullFelder = {{"texBreiteMinute", 2}, {"texLaengeMinute", 2},
-                                               {"texBMinute", 3},      {"texBSekunde", 3},
-                                               {"texLMinute", 3},      {"texLSekunde", 3}};
-    if (alt == neu) return true;
-    if (nullFelder.count(feld) && nullFelder.at(feld) == format) return alt == "" && neu == "0";
-    if (format == 5 &&
-        QStringList{"tex10km", "tex1km", "tex100m", "tex10m", "tex1m"}.contains(feld))
-        return alt.size() < 2 && neu == alt.rightJustified(2, '0');
-    if (format == 6 && feld == "texREFZiffern") return alt == "" && neu == QString(10, '0');
-    if (format == 7 && (feld == "texGKRechts" || feld == "texGKHoch"))
-        return !alt.contains('.') && neu == alt + ".00";
-    return format == 7 && feld == "texMeridian" && ok && !neu.isEmpty();
 }
 
 struct Stand {
@@ -128,8 +96,10 @@ protected:
     Meldungsbox boxen; // OK for every box; the quit question has none, so it is No
     std::deque<std::function<void()>> vorhaben; // keys of a whole frame, then "Berechnung"
     std::map<std::string, int> zaehler;
-    // Taken by the pressed signal of comRechnen, right before its click.
+    // Taken by the pressed signal of comRechnen, right before its click: the
+    // format check's verdict and the input as the check leaves it.
     std::optional<Pruefergebnis> pruefung;
+    Eingabe geprueft;
     int pruefFormat = 0;
     int boxenBeiDruck = 0;
     QPointer<foBerechnungen> beobachtet;
@@ -174,7 +144,7 @@ protected:
     }
 
     void beispiel(int f) {
-        for (const QString& paar : Formate[f].beispiel())
+        for (const QString& paar : Formatknoepfe[f].beispiel())
             neu[paar.section('=', 0, 0)] = paar.section('=', 1);
     }
 
@@ -193,18 +163,22 @@ protected:
                 "key " + std::to_string(t.code) + " into " + ziel->objectName().toStdString());
         const Taste gedrueckt = t;
         for (int f = 1; f <= 7 && t.key == Qt::Key_Space; ++f)
-            if (ziel->objectName() == Formate[f].beispielknopf) beispiel(f);
+            if (ziel->objectName() == Formatknoepfe[f].beispielknopf) beispiel(f);
         auto* feld = qobject_cast<QLineEdit*>(ziel);
-        const Feldregel* r = feld ? RegelFuer(feld->objectName().toStdString()) : nullptr;
-        if (r && r->grossschreibung) t.code = QChar(t.code).toUpper().unicode();
-        if (r && !Akzeptiert(r->filter, t.code)) {
-            ablehnung = Stop("Die Eingabe von\r\n" + QString(QChar(t.code)).toStdString() + "\r\n" +
-                             std::string(r->meldungsende));
+        const bool imRechenfenster = feld && feld->window() == vor->b;
+        const std::optional<Feld> id =
+            imRechenfenster ? FeldNamens(feld->objectName().toStdString()) : std::nullopt;
+        // A field of the table follows its key rule; other fields take the key as it is.
+        Tastenentscheid entscheid;
+        entscheid.code = t.code;
+        if (id) entscheid = Tastendruck(*id, t.code);
+        if (!entscheid.meldung.empty()) {
+            ablehnung = Stop(entscheid.meldung);
             ++zaehler["rejected key"];
-        } else if (feld && feld->window() == vor->b && t.code != 9 && t.code != 13) {
+        } else if (imRechenfenster && t.code != 9 && t.code != 13) {
             ohneBox = true; // the focus stays: no handler runs
-            if (r && r->filter == Tastenfilter::ZiffernUndKomma && t.code == ',') t.code = '.';
-            if (t.code != gedrueckt.code) t = {Qt::Key_unknown, QChar(t.code), t.code};
+            if (entscheid.code != gedrueckt.code)
+                t = {Qt::Key_unknown, QChar(entscheid.code), entscheid.code};
             neu[feld->objectName()] = Zeileneditor(*feld, t);
         }
         QTest::sendKeyEvent(QTest::Click, ziel, gedrueckt.key, gedrueckt.text, gedrueckt.mod);
@@ -213,7 +187,7 @@ protected:
     // The frame of the chosen format typed field by field (a click into each),
     // one value with a slip at times, then "Berechnung".
     void formular() {
-        const QStringList beispiel = Formate[InputFormat].beispiel();
+        const QStringList beispiel = Formatknoepfe[InputFormat].beispiel();
         const int patzer = wuerfel(int(beispiel.size()) + 1);
         for (int i = 0; i < beispiel.size(); ++i) {
             const QString feld = beispiel[i].section('=', 0, 0);
@@ -246,7 +220,8 @@ protected:
         if (w < 55 && b && InputFormat > 0) return formular();
         if (w < 65) return klicke(eines(sichtbare<QLineEdit>(einFenster())));
         if (w < 73 && b) return klicke(Kind<QPushButton>(*b, "comRechnen"));
-        if (w < 79 && ein) return klicke(Kind<QPushButton>(*ein, Formate[1 + wuerfel(7)].knopf));
+        if (w < 79 && ein)
+            return klicke(Kind<QPushButton>(*ein, Formatknoepfe[1 + wuerfel(7)].knopf));
         if (w < 84 && b) { // Ctrl+1 ... Ctrl+7 press the example buttons
             const int f = 1 + wuerfel(7);
             beginne(b, "Ctrl+" + std::to_string(f));
@@ -260,6 +235,17 @@ protected:
         if (w < 95 && ein) return klicke(Kind<QPushButton>(*ein, "comBeenden"));
         if (w < 96 && b) return klicke(Kind<QLabel>(*b, "labBeenden")); // never a double click
         if (QWidget* f = einFenster()) beginne(f, "activate " + f->objectName().toStdString());
+    }
+
+    // A field after "Berechnung": as the format check left it; the meridian
+    // filled by a Gauss-Krueger run that passed; every other field unchanged.
+    bool NachBerechnung(bool ok, const QString& feld, const QString& alt,
+                        const QString& neu) const {
+        if (const auto id = FeldNamens(feld.toStdString()))
+            return neu == QString::fromStdString(geprueft.text(*id));
+        if (feld == "texMeridian" && pruefFormat == Eingabeformat::GaussKrueger && ok)
+            return !neu.isEmpty();
+        return neu == alt;
     }
 
     void pruefe() {
@@ -287,7 +273,7 @@ protected:
         for (const auto& [feld, text] : nach.bTexte) {
             const QString alt = vor->b == nach.b ? vor->bTexte.at(feld) : "";
             EXPECT_TRUE(gerechnet && vor->b == nach.b
-                            ? Normalisierung(pruefFormat, ok, feld, alt, text)
+                            ? NachBerechnung(ok, feld, alt, text)
                             : text == (neu.count(feld) ? neu.at(feld) : alt))
                 << feld.toStdString() << ": '" << alt.toStdString() << "' became '"
                 << text.toStdString() << "'";
@@ -319,13 +305,14 @@ TEST_F(Affe, ThousandsOfRandomEventsKeepTheWindowsConsistent) {
         Aufraeumen();
         if (foBerechnungen* b = BerechnungsfensterFallsDa(); b && b != beobachtet) {
             beobachtet = b;
-            QObject::connect(
-                Kind<QPushButton>(*b, "comRechnen"), &QPushButton::pressed, b, [=, this] {
-                    Eingabe e = b->eingabe();
-                    pruefFormat = InputFormat;
-                    pruefung = Pruefung[InputFormat] ? Pruefung[InputFormat](e) : Pruefergebnis{};
-                    boxenBeiDruck = int(boxen.boxen.size());
-                });
+            QObject::connect(Kind<QPushButton>(*b, "comRechnen"), &QPushButton::pressed, b,
+                             [=, this] {
+                                 geprueft = b->eingabe();
+                                 pruefFormat = InputFormat;
+                                 const kartovex::Format* f = FormatNr(InputFormat);
+                                 pruefung = f ? f->pruefe(geprueft) : Pruefergebnis{};
+                                 boxenBeiDruck = int(boxen.boxen.size());
+                             });
         }
         pruefung.reset(), vor.reset(), neu.clear(), ablehnung.reset();
         ohneBox = false;

@@ -10,7 +10,7 @@ using namespace kartovex;
 namespace {
 
 TEST(Ausgabe, FelderJeRoutine) {
-    using Schreiber = void (*)(const std::string&, Feldtexte&);
+    using Schreiber = void (*)(const std::string&, Ausgabetexte&);
     const std::tuple<Schreiber, const char*, const char*> faelle[] = {
         {AusgabeBreiteDezimal, "48.4363326641023", "N48.436333"},
         {AusgabeBreiteDezimal, "- 48.5", "S48.500000"},
@@ -32,11 +32,11 @@ TEST(Ausgabe, FelderJeRoutine) {
         {AusgabeLaengeGradMinSek, "-7.9999999999", "W008|00|0.00"},
     };
     for (const auto& [schreibe, eingabe, erwartet] : faelle) {
-        Feldtexte felder;
+        Ausgabetexte felder;
         schreibe(eingabe, felder);
-        std::string ist; // the field texts in name order, which is the display order
-        for (const auto& [feld, text] : felder)
-            ist += (ist.empty() ? "" : "|") + text;
+        std::string ist; // the texts of the fields it sets, in the window's order
+        for (const Ausgabefeld& f : Ausgabefelder())
+            if (felder.hat(f.feld)) ist += (ist.empty() ? "" : "|") + felder[f.feld];
         EXPECT_EQ(ist, erwartet) << "'" << eingabe << "'";
     }
 }

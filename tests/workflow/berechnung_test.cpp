@@ -1,6 +1,7 @@
 // The conversion driver on plain data: the program's example point entered in
 // each of the seven formats, the worked output texts, the Germany rectangle,
 // and faults inside the geodesy routines.
+#include <algorithm>
 #include <cmath>
 
 #include "checks/kurzform.h"
@@ -33,11 +34,11 @@ Eingabe Beispiel(int format) {
 
 // Signed degrees from a degree field with its hemisphere letter and the
 // minute and second fields after it.
-double winkel(const Feldtexte& t, const std::vector<std::string>& felder) {
-    const std::string& grad = t.at(felder[0]);
+double winkel(const Ausgabetexte& t, const std::vector<Aus>& felder) {
+    const std::string& grad = t[felder[0]];
     double wert = Zahlwert(grad.substr(1));
     for (std::size_t i = 1; i < felder.size(); ++i)
-        wert += Zahlwert(t.at(felder[i])) / std::pow(60, i);
+        wert += Zahlwert(t[felder[i]]) / std::pow(60, i);
     return grad[0] == 'S' || grad[0] == 'W' ? -wert : wert;
 }
 
@@ -57,31 +58,31 @@ TEST(Berechnung, BeispielpunktInJedemFormat) {
         {F::UTMzivil, 1e-5, 1.5},       {F::UTMmil, 1e-5, 1.5},        {F::UTMref, 1e-5, 1.5},
         {F::GaussKrueger, 1.5e-6, 0.5},
     };
-    const std::pair<std::vector<std::string>, double> notationen[] = {
-        {{"texBreiteAUS"}, Breite},
-        {{"texLaengeAUS"}, Laenge},
-        {{"texBreiteGradAUS", "texBreiteMinuteAUS"}, Breite},
-        {{"texLaengeGradAUS", "texLaengeMinuteAUS"}, Laenge},
-        {{"texBGradAUS", "texBMinuteAUS", "texBSekundeAUS"}, Breite},
-        {{"texLGradAUS", "texLMinuteAUS", "texLSekundeAUS"}, Laenge},
+    const std::pair<std::vector<Aus>, double> notationen[] = {
+        {{Aus::texBreiteAUS}, Breite},
+        {{Aus::texLaengeAUS}, Laenge},
+        {{Aus::texBreiteGradAUS, Aus::texBreiteMinuteAUS}, Breite},
+        {{Aus::texLaengeGradAUS, Aus::texLaengeMinuteAUS}, Laenge},
+        {{Aus::texBGradAUS, Aus::texBMinuteAUS, Aus::texBSekundeAUS}, Breite},
+        {{Aus::texLGradAUS, Aus::texLMinuteAUS, Aus::texLSekundeAUS}, Laenge},
     };
     for (const auto& [format, grad, meter] : faelle) {
         SCOPED_TRACE(format);
         const Ausgabe a = rechne(format, Beispiel(format));
         const auto& t = a.texte;
         for (const auto& [felder, soll] : notationen)
-            EXPECT_NEAR(winkel(t, felder), soll, grad) << felder[0];
-        EXPECT_EQ(t.at("texZone2"), "32U");
-        EXPECT_NEAR(Zahlwert(t.at("texRechts2")), 571595, meter);
-        EXPECT_NEAR(Zahlwert(t.at("texHoch2")), 5365251, meter);
+            EXPECT_NEAR(winkel(t, felder), soll, grad) << Name(felder[0]);
+        EXPECT_EQ(t[Aus::texZone2], "32U");
+        EXPECT_NEAR(Zahlwert(t[Aus::texRechts2]), 571595, meter);
+        EXPECT_NEAR(Zahlwert(t[Aus::texHoch2]), 5365251, meter);
         // The UTMREF input is repeated with single blanks, all others give two.
         const std::string b = format == F::UTMref ? " " : "  ";
-        EXPECT_EQ(t.at("texMilUTM"), "32U" + b + "NU" + b + "76.15.52.95.51");
-        EXPECT_EQ(t.at("texREFAUS"), "32U" + b + "NU" + b + "7159565251");
+        EXPECT_EQ(t[Aus::texMilUTM], "32U" + b + "NU" + b + "76.15.52.95.51");
+        EXPECT_EQ(t[Aus::texREFAUS], "32U" + b + "NU" + b + "7159565251");
         EXPECT_TRUE(a.gkSichtbar);
-        EXPECT_EQ(t.at("labStreifenbreite") + t.at("texMeridianAUS"), "3E009°");
-        EXPECT_NEAR(Zahlwert(t.at("texGKRechtsAUS")), 3571699.06, meter);
-        EXPECT_NEAR(Zahlwert(t.at("texGKHochAUS")), 5366959.20, meter);
+        EXPECT_EQ(t[Aus::labStreifenbreite] + t[Aus::texMeridianAUS], "3E009°");
+        EXPECT_NEAR(Zahlwert(t[Aus::texGKRechtsAUS]), 3571699.06, meter);
+        EXPECT_NEAR(Zahlwert(t[Aus::texGKHochAUS]), 5366959.20, meter);
         const MitDezimaltrenner komma(','); // the regional decimal comma changes no text
         EXPECT_EQ(rechne(format, Beispiel(format)).texte, t);
     }
@@ -90,16 +91,17 @@ TEST(Berechnung, BeispielpunktInJedemFormat) {
 // The whole output of the decimal-degree example, text by text.
 TEST(Berechnung, AusgabetexteDesBeispiels) {
     const Ausgabe a = rechne(F::GradDezimal, Beispiel(F::GradDezimal));
-    std::string ist; // name=text| in name order
-    for (const auto& [feld, text] : a.texte)
-        ist += feld + "=" + text + "|";
-    EXPECT_EQ(ist, "labStreifenbreite=3|texBGradAUS=N48|texBMinuteAUS=26|texBSekundeAUS=10.80|"
-                   "texBreiteAUS=N48.436333|texBreiteGradAUS=N48|texBreiteMinuteAUS=26.179960|"
-                   "texGKHochAUS= 5366959|texGKRechtsAUS= 3571699|texHoch2=5365251|"
-                   "texLGradAUS=E009|texLMinuteAUS=58|texLSekundeAUS=4.68|texLaengeAUS=E009.967967|"
-                   "texLaengeGradAUS=E009|texLaengeMinuteAUS=58.078035|texMeridianAUS=E009°|"
+    std::string ist; // name=text| in the output window's order
+    for (const Ausgabefeld& f : Ausgabefelder())
+        if (a.texte.hat(f.feld)) ist += std::string(f.name) + "=" + a.texte[f.feld] + "|";
+    EXPECT_EQ(ist, "texBreiteAUS=N48.436333|texLaengeAUS=E009.967967|texBreiteGradAUS=N48|"
+                   "texBreiteMinuteAUS=26.179960|texLaengeGradAUS=E009|"
+                   "texLaengeMinuteAUS=58.078035|texBGradAUS=N48|texBMinuteAUS=26|"
+                   "texBSekundeAUS=10.80|texLGradAUS=E009|texLMinuteAUS=58|texLSekundeAUS=4.68|"
+                   "texZone2=32U|texRechts2=0571595|texHoch2=5365251|"
                    "texMilUTM=32U  NU  76.15.52.95.51|texREFAUS=32U  NU  7159565251|"
-                   "texRechts2=0571595|texZone2=32U|");
+                   "texGKRechtsAUS= 3571699|texGKHochAUS= 5366959|labStreifenbreite=3|"
+                   "texMeridianAUS=E009°|");
 }
 
 // Gauss-Krueger input is shown in whole metres, halves away from zero; the
@@ -107,15 +109,14 @@ TEST(Berechnung, AusgabetexteDesBeispiels) {
 TEST(Berechnung, GaussKruegerEingabe) {
     auto rechts = [](const std::string& r) {
         return rechne(F::GaussKrueger, Kurz("GKRechts=" + r + "|GKHoch=5366959|optDrei"))
-            .texte.at("texGKRechtsAUS");
+            .texte[Aus::texGKRechtsAUS];
     };
     EXPECT_EQ(rechts("3571699.49") + " " + rechts("3571699.5"), "3571699 3571700");
     Eingabe e = Kurz("GKRechts=2595060|GKHoch=5819302|optSechs");
     const Berechnungsergebnis r = Berechnung(F::GaussKrueger, e);
     ASSERT_TRUE(r.ausgabe && r.ausgabe->gkSichtbar);
     const auto& t = r.ausgabe->texte;
-    EXPECT_EQ(t.at("labStreifenbreite") + t.at("texMeridianAUS") + e.text("texMeridian") +
-                  t.at("texZone2"),
+    EXPECT_EQ(t[Aus::labStreifenbreite] + t[Aus::texMeridianAUS] + e.meridian + t[Aus::texZone2],
               "6E012°E012°33U");
 }
 
@@ -131,10 +132,12 @@ TEST(Berechnung, SuedUndWest) {
     for (const auto& [format, eingabe] : faelle) {
         const Ausgabe a = rechne(format, Kurz(eingabe));
         const auto& t = a.texte;
-        EXPECT_EQ(t.at("texBreiteAUS") + t.at("texLaengeAUS") + " " + t.at("texZone2"),
+        EXPECT_EQ(t[Aus::texBreiteAUS] + t[Aus::texLaengeAUS] + " " + t[Aus::texZone2],
                   "S48.500000W000.500000 30F");
         EXPECT_FALSE(a.gkSichtbar);
-        EXPECT_EQ(t.size(), 17u);
+        EXPECT_EQ(std::count_if(Ausgabefelder().begin(), Ausgabefelder().end(),
+                                [&](const Ausgabefeld& f) { return t.hat(f.feld); }),
+                  17);
     }
 }
 
@@ -160,8 +163,8 @@ TEST(Berechnung, UnmoeglicheWerteUndFremdeFormate) {
                                             {"0723776", "0000001", "6210141", "5316301"}))
                        .texte;
     EXPECT_EQ(rekorder.meldungen, std::vector<std::string>{modKartovex::FehlerMeldung});
-    EXPECT_EQ(t.at("texMilUTM") + " " + t.at("texRechts2"), "32U 0050000");
-    EXPECT_EQ(t.count("texBreiteAUS"), 1u);
+    EXPECT_EQ(t[Aus::texMilUTM] + " " + t[Aus::texRechts2], "32U 0050000");
+    EXPECT_TRUE(t.hat(Aus::texBreiteAUS));
     Eingabe e = Kurz("Breite=84|Laenge=9|optDezN");
     EXPECT_FALSE(Berechnung(F::GradDezimal, e).ausgabe);
     for (int format : {0, 8}) {

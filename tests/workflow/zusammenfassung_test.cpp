@@ -9,11 +9,19 @@ using namespace kartovex;
 // stand; a format with only empty fields has no line, a hidden Gauss-Krueger
 // frame none either.
 TEST(Zusammenfassung, ZeilenInFensterreihenfolge) {
-    const Feldtexte t = {{"texBreiteAUS", "N1"},   {"texLaengeMinuteAUS", "2"},
-                         {"texBGradAUS", "N3"},    {"texLSekundeAUS", "4"},
-                         {"texZone2", "32U"},      {"texHoch2", "5"},
-                         {"texMilUTM", ""},        {"texREFAUS", "6"},
-                         {"texGKRechtsAUS", " 7"}, {"labStreifenbreite", "3"}};
+    Ausgabetexte t;
+    for (const auto& [feld, text] :
+         std::initializer_list<std::pair<Aus, const char*>>{{Aus::texBreiteAUS, "N1"},
+                                                            {Aus::texLaengeMinuteAUS, "2"},
+                                                            {Aus::texBGradAUS, "N3"},
+                                                            {Aus::texLSekundeAUS, "4"},
+                                                            {Aus::texZone2, "32U"},
+                                                            {Aus::texHoch2, "5"},
+                                                            {Aus::texMilUTM, ""},
+                                                            {Aus::texREFAUS, "6"},
+                                                            {Aus::texGKRechtsAUS, " 7"},
+                                                            {Aus::labStreifenbreite, "3"}})
+        t.setze(feld, text);
     const std::string ohneGK = "Grad (dezimal)\tN1\t\n"
                                "Grad/Minuten\t\t\t\t2\n"
                                "Grad/Minuten/Sekunden\tN3\t\t\t\t\t4\n"

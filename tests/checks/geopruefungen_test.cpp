@@ -1,6 +1,6 @@
 // The three geographic whole-input checks: first failing rule, message, focus, filled fields.
+#include "checks/Geopruefungen.h"
 #include "checks/kurzform.h"
-#include "workflow/Geopruefungen.h"
 
 using namespace kartovex;
 
