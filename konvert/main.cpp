@@ -1,6 +1,8 @@
 // kartovex-konvert: the conversions of KartovexLE for many points at once.
 #include <unistd.h>
 
+#include <csignal>
+
 #include <charconv>
 #include <cstring>
 #include <fstream>
@@ -11,6 +13,7 @@
 
 #include "Version.h"
 #include "geodesy/modKartovex.h"
+#include "konvert/Schreiber.h"
 #include "konvert/Strom.h"
 
 using namespace kartovex::konvert;
@@ -41,7 +44,8 @@ void Hilfe(std::ostream& aus) {
         aus << "  " << f << ", " << Kurzname(f) << ", \"" << Formatname(f) << "\":\n      "
             << Zeilenaufbau(f) << "\n";
     aus << "\nRückgabewert: 0 alle Zeilen gerechnet, 1 mindestens eine Zeile mit Meldung,\n"
-           "2 falscher Aufruf oder Datei nicht lesbar.\n";
+           "2 falscher Aufruf oder Datei nicht lesbar, 3 Schreibfehler bei der Ausgabe\n"
+           "(der Lauf endet beim ersten).\n";
 }
 
 int Aufruffehler(const std::string& text) {
@@ -118,11 +122,19 @@ int main(int argc, char* argv[]) {
 
     modKartovex::setDezimaltrenner(Dezimaltrenner());
     o.fortschritt = isatty(STDERR_FILENO) != 0;
-    const Bilanz b = Konvertiere(ein, std::cout, std::cerr, o);
+    // A closed pipe is a failed write like any other, not a silent end.
+    std::signal(SIGPIPE, SIG_IGN);
+    Schreiber ausgabe(STDOUT_FILENO);
+    std::ostream aus(&ausgabe);
+    const Bilanz b = Konvertiere(ein, aus, std::cerr, o);
+    if (ausgabe.fehler() != 0) {
+        std::cerr << Programm << ": Schreiben in die Standardausgabe gescheitert: "
+                  << std::strerror(ausgabe.fehler()) << '\n';
+        return 3;
+    }
     if (ein.bad()) {
         std::cerr << Programm << ": Lesefehler in " << datei << '\n';
         return 2;
     }
-    if (!std::cout) return 2;
     return b.fehler == 0 ? 0 : 1;
 }
