@@ -65,7 +65,24 @@ void GeographicLibVorwaerts(benchmark::State& state) {
     }
 }
 
+// The UTM part alone, like for like with GeographicLib: civil UTM, the
+// military notation and UTMREF from the same texts.
+void KartovexVorwaertsUTM(benchmark::State& state) {
+    const auto& punkte = Punkte();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const Punkt& p = punkte[i++ % punkte.size()];
+        std::string rechts = p.laengeText, hoch = p.breiteText, zone = "WGS";
+        modKartovex::G_UTMziv(rechts, hoch, zone);
+        modKartovex::UTMziv_UTMmil(zone, rechts, hoch);
+        modKartovex::UTMmil_UTMref(zone);
+        benchmark::DoNotOptimize(zone);
+    }
+}
+
 } // namespace
 
+BENCHMARK(KartovexVorwaertsUTM)->Name("VorwaertsUTM/Kartovex");
+BENCHMARK(GeographicLibVorwaerts)->Name("VorwaertsUTM/GeographicLib");
 BENCHMARK(KartovexVorwaerts)->Name("Vorwaerts/Kartovex");
 BENCHMARK(GeographicLibVorwaerts)->Name("Vorwaerts/GeographicLib");

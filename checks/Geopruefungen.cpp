@@ -1,9 +1,8 @@
 #include "checks/Geopruefungen.h"
 
-#include <optional>
-
-#include <functional>
 #include <initializer_list>
+#include <optional>
+#include <string_view>
 
 #include "geodesy/modKartovex.h"
 
@@ -16,16 +15,28 @@ using modKartovex::IstZahlBis2;
 using modKartovex::IstZahlBis3;
 
 // One rule: the test that fails it, its message and the field for the focus.
-struct Regel {
-    std::function<bool()> verletzt;
-    std::string meldung;
+// The rule only refers to its test and message, which live until the check
+// has run: a check then costs no allocation until a rule fails.
+class Regel {
+public:
+    template <class Test>
+    Regel(const Test& test, std::string_view meldung, std::optional<Feld> fokus = std::nullopt)
+        : test(&test), rufe([](const void* t) { return (*static_cast<const Test*>(t))(); }),
+          meldung(meldung), fokus(fokus) {}
+    bool verletzt() const { return rufe(test); }
+    Pruefergebnis urteil() const { return {false, std::string(meldung), fokus, false}; }
+
+private:
+    const void* test;
+    bool (*rufe)(const void*);
+    std::string_view meldung;
     std::optional<Feld> fokus;
 };
 
 // Runs the rules in order; the first one that fails decides the verdict.
 Pruefergebnis ersteVerletzte(std::initializer_list<Regel> regeln) {
     for (const Regel& regel : regeln)
-        if (regel.verletzt()) return {false, regel.meldung, regel.fokus, false};
+        if (regel.verletzt()) return regel.urteil();
     return {};
 }
 
@@ -45,6 +56,8 @@ const std::string NordGrenze =
 const std::string SuedGrenze = "Der Zahlenwert der südlichen Breite darf nicht größer sein als 80°."
                                "\r\n\r\nDanach beginnt UPS.";
 const std::string LaengeFehler = "Eingabefehler in der Länge!";
+const std::string NordGrenzePunkt = NordGrenze + ".";
+const std::string LaengeFehlerUmbruch = LaengeFehler + "\r\n";
 const std::string LaengeGrenze = "Die geographische Länge darf 180° nicht überschreiten!";
 
 } // namespace
@@ -66,22 +79,22 @@ Pruefergebnis PruefeGradMinuten(Eingabe& e) {
     // This format's wording: the 84° message ends with a point, and the two
     // longitude syntax messages end with a line break.
     return ersteVerletzte({
-        {[&] { return !IstZahlBis2(e.text(Feld::texBreiteGrad)); }, BreiteFehler, std::nullopt},
+        {[&] { return !IstZahlBis2(e.text(Feld::texBreiteGrad)); }, BreiteFehler},
         {[&] { return e.istAn(Option::optGMN) && wert(e, Feld::texBreiteGrad) >= 84; },
-         NordGrenze + ".", std::nullopt},
+         NordGrenzePunkt},
         {[&] { return e.istAn(Option::optGMS) && wert(e, Feld::texBreiteGrad) > 80; }, SuedGrenze,
          std::nullopt},
         {[&] { return !IstDezimalzahl(e.text(Feld::texBreiteMinute)); },
-         "Eingabefehler im Minutenteil der Breite!", std::nullopt},
+         "Eingabefehler im Minutenteil der Breite!"},
         {[&] { return wert(e, Feld::texBreiteMinute) > 59.999999; },
-         "Der Minutenwert der Breite darf 59.999999 nicht überschreiten!", std::nullopt},
-        {[&] { return !IstZahlBis3(e.text(Feld::texLaengeGrad)); }, LaengeFehler + "\r\n",
+         "Der Minutenwert der Breite darf 59.999999 nicht überschreiten!"},
+        {[&] { return !IstZahlBis3(e.text(Feld::texLaengeGrad)); }, LaengeFehlerUmbruch,
          std::nullopt},
-        {[&] { return wert(e, Feld::texLaengeGrad) > 180; }, LaengeGrenze, std::nullopt},
+        {[&] { return wert(e, Feld::texLaengeGrad) > 180; }, LaengeGrenze},
         {[&] { return !IstDezimalzahl(e.text(Feld::texLaengeMinute)); },
-         "Eingabefehler im Minutenteil der Länge!\r\n", std::nullopt},
+         "Eingabefehler im Minutenteil der Länge!\r\n"},
         {[&] { return wert(e, Feld::texLaengeMinute) > 59.999999; },
-         "Der Minutenwert der Länge darf 59.999999 nicht überschreiten!", std::nullopt},
+         "Der Minutenwert der Länge darf 59.999999 nicht überschreiten!"},
     });
 }
 
@@ -97,23 +110,23 @@ Pruefergebnis PruefeGradMinSek(Eingabe& e) {
         {[&] { return e.istAn(Option::optGradS) && wert(e, Feld::texBGrad) > 80; }, SuedGrenze,
          std::nullopt},
         {[&] { return !IstZahlBis2(e.text(Feld::texBMinute)); },
-         "Fehler in der Minuteneingabe der Breite!", std::nullopt},
+         "Fehler in der Minuteneingabe der Breite!"},
         {[&] { return wert(e, Feld::texBMinute) > 59; },
-         "Die Minuteneingabe der Breite darf 59' nicht überschreiten!", std::nullopt},
+         "Die Minuteneingabe der Breite darf 59' nicht überschreiten!"},
         {[&] { return !IstDezimalzahl(e.text(Feld::texBSekunde)); },
-         "Eingabefehler im Sekundenteil der Breite!", std::nullopt},
+         "Eingabefehler im Sekundenteil der Breite!"},
         {[&] { return wert(e, Feld::texBSekunde) > 59.999999; },
-         "Der Sekundenwert der Breite darf 59.999999 nicht überschreiten!", std::nullopt},
-        {[&] { return !IstZahlBis3(e.text(Feld::texLGrad)); }, LaengeFehler, std::nullopt},
-        {[&] { return wert(e, Feld::texLGrad) > 180; }, LaengeGrenze, std::nullopt},
+         "Der Sekundenwert der Breite darf 59.999999 nicht überschreiten!"},
+        {[&] { return !IstZahlBis3(e.text(Feld::texLGrad)); }, LaengeFehler},
+        {[&] { return wert(e, Feld::texLGrad) > 180; }, LaengeGrenze},
         {[&] { return !IstZahlBis2(e.text(Feld::texLMinute)); },
-         "Fehler in der Minuteneingabe der Länge!", std::nullopt},
+         "Fehler in der Minuteneingabe der Länge!"},
         {[&] { return wert(e, Feld::texLMinute) > 59; },
-         "Die Minuteneingabe der Länge darf 59' nicht überschreiten!", std::nullopt},
+         "Die Minuteneingabe der Länge darf 59' nicht überschreiten!"},
         {[&] { return !IstDezimalzahl(e.text(Feld::texLSekunde)); },
-         "Eingabefehler im Sekundenteil der Länge!", std::nullopt},
+         "Eingabefehler im Sekundenteil der Länge!"},
         {[&] { return wert(e, Feld::texLSekunde) > 59.999999; },
-         "Der Sekundenwert der Länge darf 59.999999 nicht überschreiten!", std::nullopt},
+         "Der Sekundenwert der Länge darf 59.999999 nicht überschreiten!"},
     });
 }
 

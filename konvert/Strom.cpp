@@ -100,19 +100,20 @@ void Melde(Block& b, std::uint64_t zeile, const std::string& text) {
     b.meldungen += "Zeile " + std::to_string(zeile) + ": " + Einzeilig(text) + '\n';
 }
 
+Punkt ZuLang() {
+    Punkt p;
+    p.meldung = "Die Zeile ist länger als " + std::to_string(LaengsteZeile) + " Bytes.";
+    return p;
+}
+
 void Verarbeite(Block& b, const Optionen& o) {
     b.aus.clear();
     b.meldungen.clear();
     b.punkte = b.fehler = 0;
     for (std::size_t i = 0; i < b.zeilen.size(); ++i) {
         const std::uint64_t nummer = b.ersteZeile + i;
-        Punkt p;
-        if (b.zuLang[i])
-            p.meldung = "Die Zeile ist länger als " + std::to_string(LaengsteZeile) + " Bytes.";
-        else if (Leer(b.zeilen[i]))
-            continue;
-        else
-            p = KonvertiereZeile(o.format, b.zeilen[i]);
+        if (!b.zuLang[i] && Leer(b.zeilen[i])) continue;
+        const Punkt p = b.zuLang[i] ? ZuLang() : KonvertiereZeile(o.format, b.zeilen[i]);
         if (!p.meldung.empty()) Melde(b, nummer, p.meldung);
         for (const std::string& m : p.meldungen)
             Melde(b, nummer, m);

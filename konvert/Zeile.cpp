@@ -55,18 +55,16 @@ int Codepunkt(std::string_view s, std::size_t& i) {
     return code;
 }
 
-// The key filter's decisions for the ASCII characters of one field, asked
-// once: a line then costs a table look-up per character.
-struct Tastentabelle {
-    std::array<Tastenentscheid, 128> ascii;
-};
+// What the key filter of each field makes of each ASCII character (0: it
+// refuses it), asked once: a line then costs a byte look-up per character.
+using Tastentabelle = std::array<char, 128>;
 
 const Tastentabelle& TabelleFuer(Feld feld) {
     static const auto tabellen = [] {
-        std::array<Tastentabelle, FeldAnzahl> t;
+        std::array<Tastentabelle, FeldAnzahl> t{};
         for (const Feldbeschreibung& f : Felder())
             for (int c = 0; c < 128; ++c)
-                t[Index(f.feld)].ascii[static_cast<std::size_t>(c)] = Tastendruck(f.feld, c);
+                t[Index(f.feld)][std::size_t(c)] = char(Tastendruck(f.feld, c).code);
         return t;
     }();
     return tabellen[Index(feld)];
@@ -82,8 +80,11 @@ std::string Tippe(Feld feld, std::string_view text, std::string& inhalt) {
         // inside a line they are no characters of the point.
         if (code < 32 || code == 127)
             return "Das Steuerzeichen " + std::to_string(code) + " ist nicht zulässig!";
-        const Tastenentscheid e =
-            code < 128 ? tabelle.ascii[static_cast<std::size_t>(code)] : Tastendruck(feld, code);
+        if (code < 128 && tabelle[std::size_t(code)] != 0) {
+            inhalt += tabelle[std::size_t(code)];
+            continue;
+        }
+        const Tastenentscheid e = Tastendruck(feld, code);
         if (!e.meldung.empty()) return e.meldung;
         if (e.code < 128)
             inhalt += static_cast<char>(e.code);
@@ -103,12 +104,22 @@ std::string_view ohneBlanks(std::string_view s) {
     return s;
 }
 
-std::vector<std::string_view> Zeilenfelder(std::string_view zeile) {
-    std::vector<std::string_view> felder;
+// The fields of a line; only the first few are kept, as no format has more.
+struct Zeilenfelder {
+    std::array<std::string_view, 10> feld;
+    std::size_t anzahl = 0;
+    std::string_view operator[](std::size_t i) const {
+        return i < std::min(anzahl, feld.size()) ? feld[i] : std::string_view();
+    }
+};
+
+Zeilenfelder Zerlege(std::string_view zeile) {
+    Zeilenfelder z;
     for (;;) {
         const std::size_t ende = zeile.find_first_of(";\t");
-        felder.push_back(ohneBlanks(zeile.substr(0, ende)));
-        if (ende == std::string_view::npos) return felder;
+        if (z.anzahl < z.feld.size()) z.feld[z.anzahl] = ohneBlanks(zeile.substr(0, ende));
+        ++z.anzahl;
+        if (ende == std::string_view::npos) return z;
         zeile.remove_prefix(ende + 1);
     }
 }
@@ -137,20 +148,17 @@ std::size_t HoechsteFeldzahl(const Format& a) {
 // Fills the calculation window's record from the line; returns the message of
 // the first fault.
 std::string Eintippen(const Format& a, std::string_view zeile, Eingabe& e) {
-    const std::vector<std::string_view> felder = Zeilenfelder(zeile);
-    if (felder.size() > HoechsteFeldzahl(a))
-        return "Die Zeile hat " + std::to_string(felder.size()) +
+    const Zeilenfelder felder = Zerlege(zeile);
+    if (felder.anzahl > HoechsteFeldzahl(a))
+        return "Die Zeile hat " + std::to_string(felder.anzahl) +
                " Felder, erlaubt sind höchstens " + std::to_string(HoechsteFeldzahl(a)) + ": " +
                Zeilenaufbau(a.nummer);
-    for (std::size_t i = 0; i < a.felder.size() && i < felder.size(); ++i)
+    for (std::size_t i = 0; i < a.felder.size() && i < felder.anzahl; ++i)
         if (std::string m = Tippe(a.felder[i], felder[i], e[a.felder[i]]); !m.empty()) return m;
     // The option groups after the coordinates; left out, the window's start.
     for (std::size_t i = 0; i < a.optionen.size(); ++i) {
         const std::size_t k = a.felder.size() + i;
-        if (std::string m =
-                Option(k < felder.size() ? felder[k] : std::string_view(), a.optionen[i], e);
-            !m.empty())
-            return m;
+        if (std::string m = Option(felder[k], a.optionen[i], e); !m.empty()) return m;
     }
     return {};
 }

@@ -1,5 +1,7 @@
 #include "workflow/Ausgabe.h"
 
+#include <string_view>
+
 #include "geodesy/modKartovex.h"
 
 namespace kartovex {
@@ -15,11 +17,12 @@ struct Achse {
 constexpr Achse Breite{"N", "S", 2};
 constexpr Achse Laenge{"E", "W", 3};
 
-// Zeros in front up to the width; a text of any other length does not fit
-// and gives the empty text.
-std::string nullenAuffuellen(const std::string& ziffern, std::size_t breite) {
-    if (ziffern.empty() || ziffern.size() > breite) return {};
-    return std::string(breite - ziffern.size(), '0') + ziffern;
+// Appends the digits with zeros in front up to the width; digits of any other
+// length do not fit and append nothing.
+void haengeGefuellt(std::string& ziel, std::string_view ziffern, std::size_t breite) {
+    if (ziffern.empty() || ziffern.size() > breite) return;
+    ziel.append(breite - ziffern.size(), '0');
+    ziel += ziffern;
 }
 
 std::string ohneRandleerzeichen(const std::string& text) {
@@ -28,22 +31,32 @@ std::string ohneRandleerzeichen(const std::string& text) {
     return text.substr(anfang, text.find_last_not_of(' ') - anfang + 1);
 }
 
+std::string sechsStellen(const std::string& text, bool negativ) {
+    if (negativ) return modKartovex::Dezimaltext(text.substr(1), 6);
+    const bool rand = !text.empty() && (text.front() == ' ' || text.back() == ' ');
+    if (rand) return modKartovex::Dezimaltext(ohneRandleerzeichen(text), 6);
+    return modKartovex::Dezimaltext(text, 6);
+}
+
 std::string dezimal(const std::string& text, const Achse& achse) {
     const bool negativ = !text.empty() && text.front() == '-';
-    std::string t = negativ ? text.substr(1) : ohneRandleerzeichen(text);
-    t = modKartovex::Dezimaltext(t, 6);
+    const std::string t = sechsStellen(text, negativ);
     // Everything before the point and its six decimals is the integer part.
     const std::size_t ganz = t.size() >= 7 ? t.size() - 7 : 0;
-    return (negativ ? achse.minus : achse.plus) +
-           nullenAuffuellen(t.substr(0, ganz), achse.breite) + t.substr(ganz);
+    std::string aus = negativ ? achse.minus : achse.plus;
+    haengeGefuellt(aus, std::string_view(t).substr(0, ganz), achse.breite);
+    aus.append(t, ganz);
+    return aus;
 }
 
 // The degree field: the hemisphere from the sign of the degree text, then the
 // filled digits.
-std::string gradfeld(std::string grad, const Achse& achse) {
+std::string gradfeld(std::string_view grad, const Achse& achse) {
     const bool negativ = !grad.empty() && grad.front() == '-';
-    if (negativ) grad.erase(0, 1);
-    return (negativ ? achse.minus : achse.plus) + nullenAuffuellen(grad, achse.breite);
+    if (negativ) grad.remove_prefix(1);
+    std::string aus = negativ ? achse.minus : achse.plus;
+    haengeGefuellt(aus, grad, achse.breite);
+    return aus;
 }
 
 void gradMin(const std::string& text, const Achse& achse, Aus gradFeld, Aus minFeld,
@@ -59,7 +72,7 @@ void gradMinSek(const std::string& text, const Achse& achse, Aus gradFeld, Aus m
     std::string dezimal = text, grad, minuten, sekunden;
     modKartovex::G_GMS(dezimal, grad, minuten, sekunden);
     felder.setze(gradFeld, gradfeld(grad, achse));
-    felder.setze(minFeld, minuten);
+    felder.setze(minFeld, std::move(minuten));
     felder.setze(sekFeld, modKartovex::Dezimaltext(sekunden, 2));
 }
 

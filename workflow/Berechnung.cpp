@@ -59,12 +59,11 @@ Berechnungsergebnis Berechnung(int InputFormat, Eingabe& e) {
     if (format == nullptr) return {};
     Berechnungsergebnis ergebnis{format->pruefe(e), std::nullopt};
     if (!ergebnis.pruefung.ok) return ergebnis;
-    Ausgabe aus;
+    Ausgabe& aus = ergebnis.ausgabe.emplace();
     const Position p = format->lies(e, aus.texte);
     stufeG(p, aus.texte);
     if (format->utmAusPosition) stufeU(p, aus.texte);
     if (format->gkAusPosition) aus.gkSichtbar = stufeK(p, aus.texte);
-    ergebnis.ausgabe = std::move(aus);
     return ergebnis;
 }
 
