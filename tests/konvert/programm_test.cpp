@@ -2,8 +2,14 @@
 // reaches standard output and standard error.
 #include <gtest/gtest.h>
 
+#include <poll.h>
+#include <pty.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include <chrono>
+#include <csignal>
+#include <thread>
 
 #include <fstream>
 #include <sstream>
@@ -72,4 +78,76 @@ TEST(Programm, SchreibfehlerBeendenDenLauf) {
         EXPECT_EQ(e.fehler, grund + f.ursache + "\n3\n");
         EXPECT_EQ(Anzahl(e.fehler, "Zeile"), 0u);
     }
+}
+
+// "--name=wert", "--" and the input checked before anything is written: a
+// directory or a file that cannot be read leaves standard output empty.
+TEST(Programm, AufrufWieUeblich) {
+    const struct {
+        const char* zeile;
+        int status;
+        const char* text; // in standard output for status 0, else in standard error
+    } faelle[] = {
+        {"$K --format=dezimal --threads=1 $EIN", 0, "\r\n1;N48.500000;E009.500000;"},
+        {"$K --delimiter=, --format 1 -- - <$EIN", 0, "\r\n1,N48.500000,E009.500000,"},
+        {"$K --format 1 -- --json", 2, "kartovex-konvert: --json: No such file"},
+        {"$K --format 1 --json=ja $EIN", 2, "--json nimmt keinen Wert"},
+        {"$K --format= $EIN", 2, "unbekanntes Format »«"},
+        {"$K --format 1 /tmp", 2, "kartovex-konvert: /tmp: Is a directory"},
+        {"$K --format 1 </tmp", 2, "kartovex-konvert: Standardeingabe: Is a directory"},
+        {"$K --format 1 /proc/self/mem", 2, "/proc/self/mem: Input/output error"},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.zeile);
+        const Ergebnis e = Shell(f.zeile, "48.5;9.5\n");
+        EXPECT_EQ(e.status, f.status);
+        EXPECT_NE((f.status == 0 ? e.aus : e.fehler).find(f.text), std::string::npos)
+            << e.aus << e.fehler;
+        EXPECT_TRUE(f.status == 0 || e.aus.empty()) << e.aus;
+    }
+}
+
+// On a terminal the progress line shows after a second; Ctrl+C removes it
+// before the program ends by the signal.
+TEST(Programm, StrgCLaesstKeineFortschrittszeile) {
+    int rohr[2];
+    ASSERT_EQ(pipe(rohr), 0);
+    int terminal = -1;
+    const pid_t kind = forkpty(&terminal, nullptr, nullptr, nullptr);
+    ASSERT_GE(kind, 0);
+    if (kind == 0) { // standard error stays on the terminal
+        dup2(rohr[0], STDIN_FILENO);
+        freopen("/dev/null", "w", stdout);
+        close(rohr[1]);
+        execl(KONVERT_PROGRAMM, "kartovex-konvert", "--format", "1", "--threads", "1", nullptr);
+        _exit(127);
+    }
+    close(rohr[0]);
+    std::string zeilen;
+    for (int i = 0; i < 3 * 2048; ++i)
+        zeilen += "48.5;9.5\n";
+    std::string gesehen;
+    const auto lies = [&](int ms) {
+        pollfd p{terminal, POLLIN, 0};
+        char puffer[4096];
+        for (ssize_t n; poll(&p, 1, ms) > 0 && (n = read(terminal, puffer, sizeof puffer)) > 0;)
+            gesehen.append(puffer, std::size_t(n));
+    };
+    // The input stays open: the program waits for more while its line shows.
+    const auto bis = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (gesehen.find("Zeilen/s") == std::string::npos &&
+           std::chrono::steady_clock::now() < bis) {
+        ASSERT_EQ(write(rohr[1], zeilen.data(), zeilen.size()), ssize_t(zeilen.size()));
+        lies(300);
+    }
+    ASSERT_NE(gesehen.find("Zeilen/s"), std::string::npos) << "no progress line";
+    ASSERT_EQ(write(terminal, "\x03", 1), 1); // Ctrl+C as typed
+    lies(3000);
+    int status = 0;
+    ASSERT_EQ(waitpid(kind, &status, 0), kind);
+    close(rohr[1]);
+    close(terminal);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGINT);
+    const std::string danach = gesehen.substr(gesehen.rfind("Zeilen/s"));
+    EXPECT_NE(danach.find("\r\033[K"), std::string::npos) << danach;
 }
