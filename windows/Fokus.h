@@ -31,7 +31,6 @@ public:
     // control, then the got-focus handler of the new one (unless the first
     // moved the focus elsewhere), before it returns.
     void bewege(QWidget* ziel);
-    QWidget* aktuell() const { return logisch; }
 
 protected:
     bool eventFilter(QObject* objekt, QEvent* e) override;

@@ -116,15 +116,7 @@ foAusgabe::foAusgabe() {
 void foAusgabe::Laden() {
     setWindowTitle("Zahlenausgabe");
     Lage({0, 6000, 15000, 9000});
-    // The grid of the six upper frames: 100 apart, the second row lower.
-    const char* oben[3] = {"fraGradAUS", "fraGradMinAUS", "fraGradMinSekAUS"};
-    const char* unten[3] = {"fraZIVAUS", "fraMILAUS", "fraREFAUS"};
-    int links = 100;
-    for (int i = 0; i < 3; ++i) {
-        Platziere(findChild<QGroupBox*>(oben[i]), {links, 120, 4800, 2300});
-        Platziere(findChild<QGroupBox*>(unten[i]), {links, 120 + 2300 + 100, 4800, 2000});
-        links += 4800 + 100;
-    }
+    // The constructor has placed the frames; loading shows them all.
     for (QGroupBox* r : findChildren<QGroupBox*>())
         r->show();
 }

@@ -91,6 +91,7 @@ foBerechnungen::foBerechnungen() {
     beenden->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Hintergrund(beenden, farbe::Rot);
     Rand(beenden);
+    Platziere(beenden, {11100, 3000, 3000, 750});
     connect(beenden, &Klicklabel::doppelklick, this, &foBerechnungen::labBeenden_DblClick);
 
     // Lies over the hint panel, as the layout places it; it draws nothing, so
@@ -103,32 +104,15 @@ foBerechnungen::foBerechnungen() {
     Laden();
 }
 
+// The constructor has placed every control; loading titles the window, sizes
+// it and leaves only the frame of the chosen format to be shown.
 void foBerechnungen::Laden() {
     setWindowTitle("Beachten Sie bitte den Hinweis zur Zahleneingabe");
     Lage({0, 0, 15000, 4700});
-    auto* hinweis = findChild<QLabel*>("labEingabe");
-    Platziere(hinweis, {75, 75, 4350, 4500});
-    hinweis->show();
-    auto* rechnen = findChild<QPushButton*>("comRechnen");
-    Platziere(rechnen, {4500, 3000, 3000, 750});
-    rechnen->show();
-    auto* start = findChild<QPushButton*>("comStartoption");
-    start->setGeometry(rechnen->geometry().translated(Pixel(7800) - rechnen->x(), 0));
-    start->show();
-    auto* beenden = findChild<QLabel*>("labBeenden");
-    beenden->setGeometry(Pixel(11100), rechnen->y(), rechnen->width(), start->height());
-    beenden->show();
-    for (const char* name : {"fraGrad", "fraGradMin", "fraGradMinSek", "fraMIL", "fraREF"}) {
-        auto* rahmen = findChild<QGroupBox*>(name);
-        Platziere(rahmen, {4500, 0, 7350, 2250});
-        rahmen->hide();
-    }
-    auto* ziv = findChild<QGroupBox*>("fraZIV");
-    Platziere(ziv, {4500, 0, 7350, 2700});
-    ziv->hide();
-    auto* gk = findChild<QGroupBox*>("fraGK");
-    Platziere(gk, {4500, 0, 7350, 3000});
-    gk->hide();
+    for (const char* name : {"labEingabe", "comRechnen", "comStartoption", "labBeenden"})
+        findChild<QWidget*>(name)->show();
+    for (const Format& f : Formate())
+        findChild<QGroupBox*>(std::string(f.rahmen).c_str())->hide();
 }
 
 void foBerechnungen::baueGrad() {
