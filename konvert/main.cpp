@@ -30,7 +30,8 @@ constexpr const char* Programm = "kartovex-konvert";
 // every option named here, the formats and the exit codes must appear there.
 void Hilfe(std::ostream& aus) {
     aus << "Aufruf: " << Programm
-        << " --format FORMAT [--json] [--delimiter ZEICHEN] [--threads N] [DATEI]\n\n"
+        << " --format FORMAT [--json] [--numbers] [--delimiter ZEICHEN]\n"
+           "       [--threads N] [DATEI]\n\n"
            "Liest einen Punkt je Zeile aus DATEI (ohne DATEI oder mit - von der\n"
            "Standardeingabe) und schreibt jeden Punkt in allen Formaten als CSV\n"
            "(Trennzeichen ';', Kopfzeile mit den Feldnamen) oder mit --json als\n"
@@ -40,6 +41,9 @@ void Hilfe(std::ostream& aus) {
            "Optionen (ein Wert auch nach '=', etwa --threads=2; -- beendet die Optionen):\n"
            "  --format FORMAT      Eingabeformat: Nummer, Kurzname oder Name (siehe unten)\n"
            "  --json               JSON-Zeilen statt CSV schreiben\n"
+           "  --numbers            schlichte Zahlen statt der Texte des Ausgabefensters:\n"
+           "                       Grad mit Vorzeichen (Süd und West negativ), ganze Meter\n"
+           "                       ohne führende Nullen, UTM mil und UTMREF ohne Leerzeichen\n"
            "  --delimiter ZEICHEN  Trennzeichen der CSV-Ausgabe (Vorgabe: ';')\n"
            "  --threads N          Zahl der rechnenden Threads (Vorgabe: alle Kerne)\n"
            "  -h, --help           diese Hilfe zeigen\n"
@@ -132,6 +136,8 @@ int main(int argc, char* argv[]) {
             formatDa = true;
         } else if (a == "--json") {
             o.form.json = true;
+        } else if (a == "--numbers") {
+            o.form.zahlen = true;
         } else if (a == "--delimiter") {
             const auto w = wert();
             if (!w || w->size() != 1 || std::strchr("\"\r\n", (*w)[0]))

@@ -151,3 +151,41 @@ TEST(Programm, StrgCLaesstKeineFortschrittszeile) {
     const std::string danach = gesehen.substr(gesehen.rfind("Zeilen/s"));
     EXPECT_NE(danach.find("\r\033[K"), std::string::npos) << danach;
 }
+
+// Column names a person reads; --numbers gives signed degrees, metres without
+// padding and references without blanks, in CSV as in JSON (numbers there).
+TEST(Programm, LesbareSpaltenUndZahlen) {
+    const std::string kopf =
+        "zeile;breite;laenge;breite_grad;breite_minuten;laenge_grad;laenge_minuten;"
+        "gms_breite_grad;gms_breite_minuten;gms_breite_sekunden;gms_laenge_grad;"
+        "gms_laenge_minuten;gms_laenge_sekunden;utm_zone;utm_rechts;utm_hoch;utm_mil;utmref;"
+        "gk_rechts;gk_hoch;gk_streifen;gk_meridian;meldung\r\n";
+    const struct {
+        const char *optionen, *eingabe, *ausgabe;
+    } faelle[] = {
+        {"", "48.4363326641023;9.96796724981198",
+         "1;N48.436333;E009.967967;N48;26.179960;E009;58.078035;N48;26;10.80;E009;58;4.68;"
+         "32U;0571595;5365251;32U  NU  76.15.52.95.51;32U  NU  7159565251; 3571699; 5366959;3;"
+         "E009°;\r\n"},
+        {"--numbers", "48.4363326641023;9.96796724981198",
+         "1;48.436333;9.967967;48;26.179960;9;58.078035;48;26;10.80;9;58;4.68;"
+         "32U;571595;5365251;32UNU7615529551;32UNU7159565251;3571699;5366959;3;9;\r\n"},
+        {"--numbers", "0.5;0.25;S;W",
+         "1;-0.500000;-0.250000;-0;30.000000;-0;15.000000;-0;30;0.00;-0;15;0.00;"
+         "30M;806113;9944671;30MZE0464161731;30MZE0611344671;;;;;\r\n"},
+        {"--numbers --json", "0.5;0.25;S;W",
+         "{\"zeile\":1,\"breite\":-0.500000,\"laenge\":-0.250000,\"breite_grad\":-0,"
+         "\"breite_minuten\":30.000000,\"laenge_grad\":-0,\"laenge_minuten\":15.000000,"
+         "\"gms_breite_grad\":-0,\"gms_breite_minuten\":30,\"gms_breite_sekunden\":0.00,"
+         "\"gms_laenge_grad\":-0,\"gms_laenge_minuten\":15,\"gms_laenge_sekunden\":0.00,"
+         "\"utm_zone\":\"30M\",\"utm_rechts\":806113,\"utm_hoch\":9944671,"
+         "\"utm_mil\":\"30MZE0464161731\",\"utmref\":\"30MZE0611344671\",\"gk_rechts\":null,"
+         "\"gk_hoch\":null,\"gk_streifen\":null,\"gk_meridian\":null,\"meldung\":\"\"}\n"},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.optionen);
+        const Ergebnis e = Shell(std::string("$K --format 1 ") + f.optionen + " $EIN", f.eingabe);
+        const bool json = std::string(f.optionen).find("json") != std::string::npos;
+        EXPECT_EQ(e.aus, (json ? "" : kopf) + f.ausgabe);
+    }
+}
