@@ -144,10 +144,10 @@ TEST(Konvert, CsvNachRfc4180UndJsonMitEscapes) {
         {false, ',', "1;2;3;4;5",
          ",\"Die Zeile hat 5 Felder, erlaubt sind höchstens 4: Breite;Länge[;N|S[;E|W]]\"\r\n"},
         {true, ';', "1;1;\\",
-         "\"Meldung\":\"Für die Halbkugel der Breite (N oder S) ist »\\\\« nicht zulässig!\"}\n"},
+         "\"meldung\":\"Für die Halbkugel der Breite (N oder S) ist »\\\\« nicht zulässig!\"}\n"},
         {true, ';', "48.5;9\"5",
-         "\"Meldung\":\"Die Eingabe von\\r\\n\\\"\\r\\nist für die Länge nicht zulässig!\"}\n"},
-        {true, ';', "48.5;9.5", "\"texMeridianAUS\":\"E009°\",\"Meldung\":\"\"}\n"},
+         "\"meldung\":\"Die Eingabe von\\r\\n\\\"\\r\\nist für die Länge nicht zulässig!\"}\n"},
+        {true, ';', "48.5;9.5", "\"gk_meridian\":\"E009°\",\"meldung\":\"\"}\n"},
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.zeile);
@@ -186,7 +186,7 @@ TEST(Programm, AufrufUndExitstatus) {
     } faelle[] = {
         {"--format 'UTM zivil' " + ein, "32U;0571595;5365251\n", 0, "\r\n1;N48.43633"},
         {"--format DEZIMAL --delimiter ,", "48.5;9.5\n", 0,
-         ",Meldung\r\n1,N48.500000,E009.500000,"},
+         ",meldung\r\n1,N48.500000,E009.500000,"},
         {"--format 4 --json --threads 2", "32U;0571595;5365251\n99Z\n", 1,
          "Zeile 2: Das 1. Zeichen der Zone muss eine Ziffer ( 0...6 ) sein!\n"},
         {"--help", "", 0, "  7, gk, \"Gauß - Krüger\":\n      Rechts;Hoch[;3|6]"},
