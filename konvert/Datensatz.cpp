@@ -98,6 +98,11 @@ void JsonWert(std::string& ziel, const std::string& text, Zahlform zahl, bool za
         JsonText(ziel, wert);
 }
 
+// The name of the format a line was read in; empty when it was not recognised.
+std::string Formatspalte(const Punkt& p) {
+    return p.format ? std::string(Formatname(p.format)) : std::string();
+}
+
 } // namespace
 
 std::vector<Aus> AlleSpalten() {
@@ -133,7 +138,7 @@ std::string AlsZahl(Zahlform form, std::string_view text) {
 
 std::string Kopfzeile(const Ausgabeform& form) {
     if (form.json) return {};
-    std::string kopf = "zeile";
+    std::string kopf = form.formatSpalte ? std::string("zeile") + form.trenner + "format" : "zeile";
     for (Aus a : form.spalten)
         kopf += form.trenner + std::string(Ausgabefelder()[Index(a)].spalte);
     return kopf + form.trenner + "meldung\r\n";
@@ -143,6 +148,10 @@ void HaengeDatensatzAn(std::string& ziel, std::uint64_t zeile, const Punkt& p,
                        const Ausgabeform& form) {
     if (form.json) {
         ziel += "{\"zeile\":" + std::to_string(zeile);
+        if (form.formatSpalte) {
+            ziel += ",\"format\":";
+            JsonText(ziel, Formatspalte(p));
+        }
         for (Aus a : form.spalten) {
             const Ausgabefeld& feld = Ausgabefelder()[Index(a)];
             ziel += ",\"";
@@ -156,6 +165,10 @@ void HaengeDatensatzAn(std::string& ziel, std::uint64_t zeile, const Punkt& p,
         return;
     }
     ziel += std::to_string(zeile);
+    if (form.formatSpalte) {
+        ziel += form.trenner;
+        CsvFeld(ziel, Formatspalte(p), form.trenner);
+    }
     for (Aus a : form.spalten) {
         ziel += form.trenner;
         if (form.zahlen)

@@ -18,10 +18,11 @@ struct Ausgabeform {
     char trenner = ';';                       // CSV field separator
     bool zahlen = false;                      // plain numbers instead of the window's texts
     std::vector<Aus> spalten = AlleSpalten(); // the output fields written, in this order
+    bool formatSpalte = false; // a column "format" after "zeile": the format each line was read in
 };
 
-// CSV: the header row "zeile", the column names of the chosen output fields,
-// "meldung". JSON lines have no header (empty text).
+// CSV: the header row "zeile", "format" (formatSpalte only), the column names of the chosen output
+// fields, "meldung". JSON lines have no header (empty text).
 std::string Kopfzeile(const Ausgabeform& form);
 
 // Appends the record of one input line: its number, the output texts (empty

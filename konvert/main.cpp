@@ -39,7 +39,10 @@ void Hilfe(std::ostream& aus) {
            "Meldungen stehen mit ihrer Zeilennummer auf der Standardfehlerausgabe,\n"
            "auf einem Terminal auch eine Fortschrittszeile.\n\n"
            "Optionen (ein Wert auch nach '=', etwa --threads=2; -- beendet die Optionen):\n"
-           "  --format FORMAT      Eingabeformat: Nummer, Kurzname oder Name (siehe unten)\n"
+           "  --format FORMAT      Eingabeformat: Nummer, Kurzname oder Name (siehe unten),\n"
+           "                       oder auto: jede Zeile in der Schreibweise, die sie hat\n"
+           "                       (wie beim Einfügen ins Eingangsfenster); das erkannte\n"
+           "                       Format steht in der Spalte format\n"
            "  --json               JSON-Zeilen statt CSV schreiben\n"
            "  --numbers            schlichte Zahlen statt der Texte des Ausgabefensters:\n"
            "                       Grad mit Vorzeichen (Süd und West negativ), ganze Meter\n"
@@ -133,6 +136,7 @@ int main(int argc, char* argv[]) {
             const auto f = w ? FormatAusName(*w) : std::nullopt;
             if (!f) return Aufruffehler("unbekanntes Format »" + w.value_or("") + "«");
             o.format = *f;
+            o.form.formatSpalte = *f == Automatisch;
             formatDa = true;
         } else if (a == "--json") {
             o.form.json = true;
