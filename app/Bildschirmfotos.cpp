@@ -2,6 +2,7 @@
 // and writes one PNG per window state into the folder given as argument.
 // It is a separate tool; the program itself takes no command line.
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QPushButton>
 #include <QTest>
@@ -92,6 +93,16 @@ int main(int argc, char* argv[]) {
         // The Gauss-Krueger run writes the reference meridian back into its frame.
         if (QString(f.knopf) == "comGKEIN") Foto(b, QString(f.name) + "_nach_Berechnung");
     }
+
+    // A web map's coordinate pasted with Ctrl+V into the entry window: the
+    // degrees-and-minutes frame typed and ready for Enter.
+    Klick(kartovex::Berechnungsfenster(), "comStartoption");
+    QGuiApplication::clipboard()->setText(QString::fromUtf8("N 48° 26.179980' E 9° 58.078035'"));
+    kartovex::Eingangsfenster().activateWindow();
+    (void)QTest::qWaitForWindowActive(&kartovex::Eingangsfenster());
+    QTest::keyClick(&kartovex::Eingangsfenster(), Qt::Key_V, Qt::ControlModifier);
+    (void)QTest::qWaitForWindowExposed(&kartovex::Berechnungsfenster());
+    Foto(kartovex::Berechnungsfenster(), "2_foBerechnungen_nach_Einfuegen");
 
     // The calculation window enlarged, as a user reaches the example buttons.
     auto& b = kartovex::Berechnungsfenster();

@@ -223,29 +223,32 @@ const std::array<Format, FormatAnzahl> Formattabelle{{
     {7, "Gauß - Krüger", "gk", "fraGK", GKFelder, GKOptionen, PruefeGK, ausGK, true, false},
 }};
 
+using Z = Zahlform;
+// clang-format off
 constexpr std::array<Ausgabefeld, AusAnzahl> Ausgabetabelle{{
-    {Aus::texBreiteAUS, "texBreiteAUS", 1},
-    {Aus::texLaengeAUS, "texLaengeAUS", 1},
-    {Aus::texBreiteGradAUS, "texBreiteGradAUS", 2},
-    {Aus::texBreiteMinuteAUS, "texBreiteMinuteAUS", 2},
-    {Aus::texLaengeGradAUS, "texLaengeGradAUS", 2},
-    {Aus::texLaengeMinuteAUS, "texLaengeMinuteAUS", 2},
-    {Aus::texBGradAUS, "texBGradAUS", 3},
-    {Aus::texBMinuteAUS, "texBMinuteAUS", 3},
-    {Aus::texBSekundeAUS, "texBSekundeAUS", 3},
-    {Aus::texLGradAUS, "texLGradAUS", 3},
-    {Aus::texLMinuteAUS, "texLMinuteAUS", 3},
-    {Aus::texLSekundeAUS, "texLSekundeAUS", 3},
-    {Aus::texZone2, "texZone2", 4},
-    {Aus::texRechts2, "texRechts2", 4},
-    {Aus::texHoch2, "texHoch2", 4},
-    {Aus::texMilUTM, "texMilUTM", 5},
-    {Aus::texREFAUS, "texREFAUS", 6},
-    {Aus::texGKRechtsAUS, "texGKRechtsAUS", 7},
-    {Aus::texGKHochAUS, "texGKHochAUS", 7},
-    {Aus::labStreifenbreite, "labStreifenbreite", 7},
-    {Aus::texMeridianAUS, "texMeridianAUS", 7},
+    {Aus::texBreiteAUS, "texBreiteAUS", 1, "breite", Z::Winkel},
+    {Aus::texLaengeAUS, "texLaengeAUS", 1, "laenge", Z::Winkel},
+    {Aus::texBreiteGradAUS, "texBreiteGradAUS", 2, "breite_grad", Z::Winkel},
+    {Aus::texBreiteMinuteAUS, "texBreiteMinuteAUS", 2, "breite_minuten", Z::Zahl},
+    {Aus::texLaengeGradAUS, "texLaengeGradAUS", 2, "laenge_grad", Z::Winkel},
+    {Aus::texLaengeMinuteAUS, "texLaengeMinuteAUS", 2, "laenge_minuten", Z::Zahl},
+    {Aus::texBGradAUS, "texBGradAUS", 3, "gms_breite_grad", Z::Winkel},
+    {Aus::texBMinuteAUS, "texBMinuteAUS", 3, "gms_breite_minuten", Z::Zahl},
+    {Aus::texBSekundeAUS, "texBSekundeAUS", 3, "gms_breite_sekunden", Z::Zahl},
+    {Aus::texLGradAUS, "texLGradAUS", 3, "gms_laenge_grad", Z::Winkel},
+    {Aus::texLMinuteAUS, "texLMinuteAUS", 3, "gms_laenge_minuten", Z::Zahl},
+    {Aus::texLSekundeAUS, "texLSekundeAUS", 3, "gms_laenge_sekunden", Z::Zahl},
+    {Aus::texZone2, "texZone2", 4, "utm_zone", Z::Text},
+    {Aus::texRechts2, "texRechts2", 4, "utm_rechts", Z::Meter},
+    {Aus::texHoch2, "texHoch2", 4, "utm_hoch", Z::Meter},
+    {Aus::texMilUTM, "texMilUTM", 5, "utm_mil", Z::Referenz},
+    {Aus::texREFAUS, "texREFAUS", 6, "utmref", Z::Referenz},
+    {Aus::texGKRechtsAUS, "texGKRechtsAUS", 7, "gk_rechts", Z::Meter},
+    {Aus::texGKHochAUS, "texGKHochAUS", 7, "gk_hoch", Z::Meter},
+    {Aus::labStreifenbreite, "labStreifenbreite", 7, "gk_streifen", Z::Zahl},
+    {Aus::texMeridianAUS, "texMeridianAUS", 7, "gk_meridian", Z::Winkel},
 }};
+// clang-format on
 
 constexpr bool AusgabeInOrdnung() {
     for (std::size_t i = 0; i < Ausgabetabelle.size(); ++i)

@@ -132,10 +132,22 @@ struct Format {
     bool gkAusPosition;  // the Gauss-Krueger output fields come from the position
 };
 
+// How a text of an output field becomes a plain number (--numbers of the
+// batch converter).
+enum class Zahlform {
+    Text,     // stays as shown, and is no number: zone
+    Zahl,     // stays as shown, a number already: minutes, seconds, strip width
+    Winkel,   // hemisphere letter and degree sign become the sign: "S00.500000" -> -0.500000
+    Meter,    // blanks and leading zeros go: "0571595" -> 571595
+    Referenz, // blanks and dots go: "32U  NU  76.15.52.95.51" -> 32UNU7615529551
+};
+
 struct Ausgabefeld {
     Aus feld;
-    std::string_view name; // objectName in the output window
-    int format;            // the format whose notation it shows (1 to 7)
+    std::string_view name;   // objectName in the output window
+    int format;              // the format whose notation it shows (1 to 7)
+    std::string_view spalte; // column name of the batch converter's CSV and JSON
+    Zahlform zahl;
 };
 
 const Feldbeschreibung& Beschreibung(Feld f);

@@ -66,35 +66,115 @@ void JsonText(std::string& ziel, const std::string& text) {
     ziel += '"';
 }
 
+// A JSON number as the grammar allows it: -?(0|[1-9][0-9]*)(.[0-9]+)?
+bool JsonZahl(std::string_view t) {
+    if (t.starts_with('-')) t.remove_prefix(1);
+    const auto ziffern = [&t] {
+        const std::size_t n = std::min(t.find_first_not_of("0123456789"), t.size());
+        t.remove_prefix(n);
+        return n;
+    };
+    const bool nullVorn = t.starts_with('0');
+    const std::size_t ganz = ziffern();
+    if (ganz == 0 || (nullVorn && ganz > 1)) return false;
+    if (t.starts_with('.')) {
+        t.remove_prefix(1);
+        if (ziffern() == 0) return false;
+    }
+    return t.empty();
+}
+
+// One value of a JSON record; plain numbers are JSON numbers, an empty
+// number field is null.
+void JsonWert(std::string& ziel, const std::string& text, Zahlform zahl, bool zahlen) {
+    if (!zahlen || zahl == Zahlform::Text) return JsonText(ziel, text);
+    std::string wert = AlsZahl(zahl, text);
+    if (wert.empty())
+        ziel += "null";
+    else if (JsonZahl(wert))
+        ziel += wert;
+    else
+        JsonText(ziel, wert);
+}
+
+// The name of the format a line was read in; empty when it was not recognised.
+std::string Formatspalte(const Punkt& p) {
+    return p.format ? std::string(Formatname(p.format)) : std::string();
+}
+
 } // namespace
+
+std::vector<Aus> AlleSpalten() {
+    std::vector<Aus> alle;
+    for (const Ausgabefeld& feld : Ausgabefelder())
+        alle.push_back(feld.feld);
+    return alle;
+}
+
+std::string AlsZahl(Zahlform form, std::string_view text) {
+    std::string zahl;
+    if (form == Zahlform::Text || form == Zahlform::Zahl) return std::string(text);
+    if (form == Zahlform::Referenz) {
+        for (char c : text)
+            if (c != ' ' && c != '.') zahl += c;
+        return zahl;
+    }
+    std::string_view v = text;
+    while (v.starts_with(' '))
+        v.remove_prefix(1);
+    bool negativ = false;
+    if (form == Zahlform::Winkel && !v.empty() && std::string_view("NSEW").find(v[0]) != v.npos) {
+        negativ = v[0] == 'S' || v[0] == 'W';
+        v.remove_prefix(1);
+        if (v.ends_with("°")) v.remove_suffix(std::string_view("°").size());
+    }
+    while (v.size() > 1 && v[0] == '0' && v[1] != '.')
+        v.remove_prefix(1);
+    if (v.empty() || v[0] < '0' || v[0] > '9') return std::string(text);
+    if (negativ) zahl += '-';
+    return zahl.append(v);
+}
 
 std::string Kopfzeile(const Ausgabeform& form) {
     if (form.json) return {};
-    std::string kopf = "Zeile";
-    for (const Ausgabefeld& feld : Ausgabefelder())
-        kopf += form.trenner + std::string(feld.name);
-    return kopf + form.trenner + "Meldung\r\n";
+    std::string kopf = form.formatSpalte ? std::string("zeile") + form.trenner + "format" : "zeile";
+    for (Aus a : form.spalten)
+        kopf += form.trenner + std::string(Ausgabefelder()[Index(a)].spalte);
+    return kopf + form.trenner + "meldung\r\n";
 }
 
 void HaengeDatensatzAn(std::string& ziel, std::uint64_t zeile, const Punkt& p,
                        const Ausgabeform& form) {
     if (form.json) {
-        ziel += "{\"Zeile\":" + std::to_string(zeile);
-        for (const Ausgabefeld& feld : Ausgabefelder()) {
-            ziel += ",\"";
-            ziel += feld.name;
-            ziel += "\":";
-            JsonText(ziel, p.felder[Index(feld.feld)]);
+        ziel += "{\"zeile\":" + std::to_string(zeile);
+        if (form.formatSpalte) {
+            ziel += ",\"format\":";
+            JsonText(ziel, Formatspalte(p));
         }
-        ziel += ",\"Meldung\":";
+        for (Aus a : form.spalten) {
+            const Ausgabefeld& feld = Ausgabefelder()[Index(a)];
+            ziel += ",\"";
+            ziel += feld.spalte;
+            ziel += "\":";
+            JsonWert(ziel, p.felder[Index(a)], feld.zahl, form.zahlen);
+        }
+        ziel += ",\"meldung\":";
         JsonText(ziel, Meldungstext(p));
         ziel += "}\n";
         return;
     }
     ziel += std::to_string(zeile);
-    for (const std::string& text : p.felder) {
+    if (form.formatSpalte) {
         ziel += form.trenner;
-        CsvFeld(ziel, text, form.trenner);
+        CsvFeld(ziel, Formatspalte(p), form.trenner);
+    }
+    for (Aus a : form.spalten) {
+        ziel += form.trenner;
+        if (form.zahlen)
+            CsvFeld(ziel, AlsZahl(Ausgabefelder()[Index(a)].zahl, p.felder[Index(a)]),
+                    form.trenner);
+        else
+            CsvFeld(ziel, p.felder[Index(a)], form.trenner);
     }
     ziel += form.trenner;
     CsvFeld(ziel, Meldungstext(p), form.trenner);

@@ -3,18 +3,26 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "konvert/Zeile.h"
 
 namespace kartovex::konvert {
 
+// Every output field in the order of the output window.
+std::vector<Aus> AlleSpalten();
+
 struct Ausgabeform {
-    bool json = false;  // JSON lines instead of CSV
-    char trenner = ';'; // CSV field separator
+    bool json = false;                        // JSON lines instead of CSV
+    char trenner = ';';                       // CSV field separator
+    bool zahlen = false;                      // plain numbers instead of the window's texts
+    std::vector<Aus> spalten = AlleSpalten(); // the output fields written, in this order
+    bool formatSpalte = false; // a column "format" after "zeile": the format each line was read in
 };
 
-// CSV: the header row "Zeile", the output field names, "Meldung". JSON lines
-// have no header (empty text).
+// CSV: the header row "zeile", "format" (formatSpalte only), the column names of the chosen output
+// fields, "meldung". JSON lines have no header (empty text).
 std::string Kopfzeile(const Ausgabeform& form);
 
 // Appends the record of one input line: its number, the output texts (empty
@@ -23,6 +31,10 @@ std::string Kopfzeile(const Ausgabeform& form);
 // end with CR LF, JSON lines with LF.
 void HaengeDatensatzAn(std::string& ziel, std::uint64_t zeile, const Punkt& p,
                        const Ausgabeform& form);
+
+// The text of an output field as a plain number (see Zahlform); a text that
+// is no number in the expected form, such as "Fehler", stays as it is.
+std::string AlsZahl(Zahlform form, std::string_view text);
 
 // A message as one line for standard error: every run of line breaks becomes
 // one blank.

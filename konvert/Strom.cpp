@@ -157,11 +157,15 @@ class Ausgeber {
 public:
     Ausgeber(std::ostream& aus, std::ostream& meldungen, const Optionen& o)
         : aus(aus), meldungen(meldungen), fortschritt(meldungen, o.fortschritt) {}
+    // After the first failed write nothing more is written or reported: a
+    // message stands only for a record that reached the output.
     void schreibe(const Block& b) {
+        if (!laeuft()) return;
         aus.write(b.aus.data(), std::streamsize(b.aus.size()));
         if (!b.meldungen.empty()) {
             fortschritt.loesche();
             aus.flush(); // records before the messages about them, when both go to one terminal
+            if (!laeuft()) return;
             meldungen << b.meldungen << std::flush;
         }
         bilanz.zeilen += b.zeilen.size();
@@ -169,6 +173,7 @@ public:
         bilanz.fehler += b.fehler;
         fortschritt.zeige(bilanz.zeilen);
     }
+    bool laeuft() const { return aus.good(); }
     Bilanz ende() {
         fortschritt.loesche();
         aus.flush();
@@ -185,7 +190,7 @@ private:
 Bilanz Einfaedig(Zeilenleser& leser, Ausgeber& ausgeber, const Optionen& o) {
     Block b;
     std::uint64_t gelesen = 0;
-    while (Fuelle(b, leser, gelesen, o.zeilenJeBlock)) {
+    while (ausgeber.laeuft() && Fuelle(b, leser, gelesen, o.zeilenJeBlock)) {
         Verarbeite(b, o);
         ausgeber.schreibe(b);
     }
@@ -235,6 +240,7 @@ Bilanz Parallel(Zeilenleser& leser, Ausgeber& ausgeber, const Optionen& o) {
     };
     for (;;) {
         if (angefangen - geschrieben == ring.size()) schreibeFertige(true);
+        if (!ausgeber.laeuft()) break; // a write failed: read no further
         Block& b = ring[angefangen % ring.size()];
         if (!Fuelle(b, leser, gelesen, o.zeilenJeBlock)) break;
         {

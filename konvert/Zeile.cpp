@@ -4,6 +4,7 @@
 #include <iostream>
 #include <stdexcept>
 
+#include "checks/Erkennung.h"
 #include "checks/Tastatur.h"
 #include "checks/Textregeln.h"
 #include "checks/Zonenfeld.h"
@@ -163,10 +164,19 @@ std::string Eintippen(const Format& a, std::string_view zeile, Eingabe& e) {
     return {};
 }
 
+// The recognised field texts typed into their fields, the options taken over.
+std::string EintippenErkannt(const Erkennung& r, Eingabe& e) {
+    for (Feld f : FormatFuer(r.format).felder)
+        if (std::string m = Tippe(f, r.eingabe.text(f), e[f]); !m.empty()) return m;
+    e.an = r.eingabe.an;
+    return {};
+}
+
 } // namespace
 
 std::optional<int> FormatAusName(std::string_view name) {
     const std::string k = klein(name);
+    if (k == "auto") return Automatisch;
     for (const Format& a : Formate())
         if (name == a.name || k == a.kurz || k == std::to_string(a.nummer)) return a.nummer;
     return std::nullopt;
@@ -202,10 +212,20 @@ void SammleMeldungen() {
 }
 
 Punkt KonvertiereZeile(int format, std::string_view zeile) {
-    const Format& a = FormatFuer(format);
     Punkt p;
     Eingabe e;
-    p.meldung = Eintippen(a, zeile, e);
+    if (format == Automatisch) {
+        const auto erkannt = Erkenne(zeile);
+        if (!erkannt) {
+            p.meldung = KeineKoordinate;
+            return p;
+        }
+        format = erkannt->format;
+        p.meldung = EintippenErkannt(*erkannt, e);
+    } else {
+        p.meldung = Eintippen(FormatFuer(format), zeile, e);
+    }
+    p.format = format;
     if (p.meldung.empty() && format == Eingabeformat::UTMzivil) {
         // Leaving the zone field derives the bounds the check compares with.
         const Zonenentscheid z = ZoneVerlassen(e.text(Feld::texZone), e.grenzen);

@@ -13,9 +13,14 @@
 
 namespace kartovex::konvert {
 
+// Each line in the notation it is written in, as a paste into the entry
+// window recognises it (checks/Erkennung.h).
+inline constexpr int Automatisch = 0;
+
 // The input format for a name: the entry window's button caption (such as
 // "Grad (dezimal)" or "Gauß - Krüger"), a short alias (dezimal, gradmin,
-// gradminsek, utm, mil, ref, gk; any case) or the number 1 to 7.
+// gradminsek, utm, mil, ref, gk; any case), the number 1 to 7, or "auto"
+// (Automatisch).
 std::optional<int> FormatAusName(std::string_view name);
 
 // The button caption and the short alias of a format (1 to 7).
@@ -29,6 +34,7 @@ std::string Zeilenaufbau(int format);
 inline constexpr std::size_t ErstesGKFeld = Index(Aus::texGKRechtsAUS);
 
 struct Punkt {
+    int format = 0;                     // the format the line was read in; 0: not recognised
     bool ok = false;                    // checked and converted: felder hold the output
     std::string meldung;                // why the line failed (empty when ok)
     std::vector<std::string> meldungen; // messages of the geodesy routines, in order
@@ -59,8 +65,15 @@ void SammleMeldungen();
 // bounds), and the format's whole-input check and the conversion run as
 // behind "Berechnung".
 //
+// With the format Automatisch, the line is one coordinate in any notation the
+// recogniser understands; its field texts are typed as above. A line it does
+// not understand fails with KeineKoordinate.
+//
 // Safe to call from several threads at once. The geodesy messages of the
 // call land in Punkt::meldungen once SammleMeldungen has run.
 Punkt KonvertiereZeile(int format, std::string_view zeile);
+
+inline constexpr std::string_view KeineKoordinate =
+    "Keine Koordinate in einer bekannten Schreibweise.";
 
 } // namespace kartovex::konvert

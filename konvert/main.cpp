@@ -1,16 +1,23 @@
 // kartovex-konvert: the conversions of KartovexLE for many points at once.
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <csignal>
 
 #include <charconv>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <locale>
+#include <optional>
 #include <string>
 #include <thread>
+#include <utility>
 
 #include "Version.h"
 #include "geodesy/modKartovex.h"
+#include "konvert/Schreiber.h"
 #include "konvert/Strom.h"
 
 using namespace kartovex::konvert;
@@ -23,15 +30,23 @@ constexpr const char* Programm = "kartovex-konvert";
 // every option named here, the formats and the exit codes must appear there.
 void Hilfe(std::ostream& aus) {
     aus << "Aufruf: " << Programm
-        << " --format FORMAT [--json] [--delimiter ZEICHEN] [--threads N] [DATEI]\n\n"
+        << " --format FORMAT [--json] [--numbers] [--delimiter ZEICHEN]\n"
+           "       [--threads N] [DATEI]\n\n"
            "Liest einen Punkt je Zeile aus DATEI (ohne DATEI oder mit - von der\n"
            "Standardeingabe) und schreibt jeden Punkt in allen Formaten als CSV\n"
            "(Trennzeichen ';', Kopfzeile mit den Feldnamen) oder mit --json als\n"
            "JSON-Zeilen. Felder einer Eingabezeile trennt ';' oder ein Tabulator.\n"
-           "Meldungen stehen mit ihrer Zeilennummer auf der Standardfehlerausgabe.\n\n"
-           "Optionen:\n"
-           "  --format FORMAT      Eingabeformat: Nummer, Kurzname oder Name (siehe unten)\n"
+           "Meldungen stehen mit ihrer Zeilennummer auf der Standardfehlerausgabe,\n"
+           "auf einem Terminal auch eine Fortschrittszeile.\n\n"
+           "Optionen (ein Wert auch nach '=', etwa --threads=2; -- beendet die Optionen):\n"
+           "  --format FORMAT      Eingabeformat: Nummer, Kurzname oder Name (siehe unten),\n"
+           "                       oder auto: jede Zeile in der Schreibweise, die sie hat\n"
+           "                       (wie beim Einfügen ins Eingangsfenster); das erkannte\n"
+           "                       Format steht in der Spalte format\n"
            "  --json               JSON-Zeilen statt CSV schreiben\n"
+           "  --numbers            schlichte Zahlen statt der Texte des Ausgabefensters:\n"
+           "                       Grad mit Vorzeichen (Süd und West negativ), ganze Meter\n"
+           "                       ohne führende Nullen, UTM mil und UTMREF ohne Leerzeichen\n"
            "  --delimiter ZEICHEN  Trennzeichen der CSV-Ausgabe (Vorgabe: ';')\n"
            "  --threads N          Zahl der rechnenden Threads (Vorgabe: alle Kerne)\n"
            "  -h, --help           diese Hilfe zeigen\n"
@@ -41,7 +56,8 @@ void Hilfe(std::ostream& aus) {
         aus << "  " << f << ", " << Kurzname(f) << ", \"" << Formatname(f) << "\":\n      "
             << Zeilenaufbau(f) << "\n";
     aus << "\nRückgabewert: 0 alle Zeilen gerechnet, 1 mindestens eine Zeile mit Meldung,\n"
-           "2 falscher Aufruf oder Datei nicht lesbar.\n";
+           "2 falscher Aufruf oder Datei nicht lesbar, 3 Schreibfehler bei der Ausgabe\n"
+           "(der Lauf endet beim ersten).\n";
 }
 
 int Aufruffehler(const std::string& text) {
@@ -58,71 +74,125 @@ char Dezimaltrenner() {
     }
 }
 
+// Ctrl+C on a terminal: the progress line goes before the program ends by the
+// signal, so the shell's prompt starts on a clean line. Only async-signal-safe
+// calls here.
+extern "C" void NachAbbruch(int signal) {
+    static const char loeschen[] = "\r\033[K";
+    [[maybe_unused]] const ssize_t n = write(STDERR_FILENO, loeschen, sizeof loeschen - 1);
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
+}
+
+// A directory opens like a file but gives no lines: refused before any output.
+bool IstVerzeichnis(int fd) {
+    struct stat s {};
+    return fstat(fd, &s) == 0 && S_ISDIR(s.st_mode);
+}
+
+int Lesefehler(const std::string& datei, int fehler) {
+    std::cerr << Programm << ": " << (datei == "-" ? "Standardeingabe" : datei) << ": "
+              << std::strerror(fehler) << '\n';
+    return 2;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     std::ios::sync_with_stdio(false);
     Optionen o;
     o.threads = std::max(1u, std::thread::hardware_concurrency());
-    bool formatDa = false;
+    bool formatDa = false, nurDateien = false;
     std::string datei = "-";
     for (int i = 1; i < argc; ++i) {
-        const std::string a = argv[i];
-        const auto wert = [&]() -> const char* { return i + 1 < argc ? argv[++i] : nullptr; };
-        if (a == "--help" || a == "-h") {
+        std::string a = argv[i];
+        // "--name=wert" and "--name wert" alike.
+        std::optional<std::string> angehaengt;
+        if (const auto gleich = a.find('=');
+            !nurDateien && a.starts_with("--") && gleich != std::string::npos) {
+            angehaengt = a.substr(gleich + 1);
+            a.resize(gleich);
+        }
+        const auto wert = [&]() -> std::optional<std::string> {
+            if (angehaengt) return std::exchange(angehaengt, std::nullopt);
+            if (i + 1 < argc) return std::string(argv[++i]);
+            return std::nullopt;
+        };
+        if (nurDateien || a == "-" || a.empty() || a[0] != '-') {
+            if (datei != "-") return Aufruffehler("nur eine Eingabedatei");
+            datei = a;
+            continue;
+        }
+        if (a == "--") {
+            nurDateien = true;
+        } else if (a == "--help" || a == "-h") {
             Hilfe(std::cout);
             return 0;
         } else if (a == "--version") {
             std::cout << Programm << ' ' << KartovexVersion << '\n';
             return 0;
         } else if (a == "--format") {
-            const char* w = wert();
-            const auto f = w ? FormatAusName(w) : std::nullopt;
-            if (!f) return Aufruffehler(std::string("unbekanntes Format »") + (w ? w : "") + "«");
+            const auto w = wert();
+            const auto f = w ? FormatAusName(*w) : std::nullopt;
+            if (!f) return Aufruffehler("unbekanntes Format »" + w.value_or("") + "«");
             o.format = *f;
+            o.form.formatSpalte = *f == Automatisch;
             formatDa = true;
         } else if (a == "--json") {
             o.form.json = true;
+        } else if (a == "--numbers") {
+            o.form.zahlen = true;
         } else if (a == "--delimiter") {
-            const char* w = wert();
-            if (!w || std::strlen(w) != 1 || std::strchr("\"\r\n", *w))
+            const auto w = wert();
+            if (!w || w->size() != 1 || std::strchr("\"\r\n", (*w)[0]))
                 return Aufruffehler(
                     "--delimiter braucht genau ein Zeichen (nicht \" oder Zeilenende)");
-            o.form.trenner = *w;
+            o.form.trenner = (*w)[0];
         } else if (a == "--threads") {
-            const char* w = wert();
+            const auto w = wert();
             unsigned n = 0;
-            if (!w || std::from_chars(w, w + std::strlen(w), n).ec != std::errc() || n == 0 ||
-                n > 256)
+            if (!w || std::from_chars(w->data(), w->data() + w->size(), n).ec != std::errc() ||
+                n == 0 || n > 256)
                 return Aufruffehler("--threads braucht eine Zahl von 1 bis 256");
             o.threads = n;
-        } else if (a.size() > 1 && a[0] == '-') {
-            return Aufruffehler("unbekannte Option »" + a + "«");
-        } else if (datei != "-") {
-            return Aufruffehler("nur eine Eingabedatei");
         } else {
-            datei = a;
+            return Aufruffehler("unbekannte Option »" + a + "«");
         }
+        if (angehaengt) return Aufruffehler(a + " nimmt keinen Wert");
     }
     if (!formatDa) return Aufruffehler("--format fehlt");
 
     std::ifstream dateistrom;
     if (datei != "-") {
         dateistrom.open(datei, std::ios::binary);
-        if (!dateistrom) {
-            std::cerr << Programm << ": " << datei << ": " << std::strerror(errno) << '\n';
-            return 2;
-        }
+        if (!dateistrom) return Lesefehler(datei, errno);
     }
     std::istream& ein = datei == "-" ? std::cin : dateistrom;
+    std::error_code fehler;
+    // The first read tells a directory or an unreadable input before any output.
+    if ((datei == "-" && IstVerzeichnis(STDIN_FILENO)) ||
+        (datei != "-" && std::filesystem::is_directory(datei, fehler)))
+        return Lesefehler(datei, EISDIR);
+    errno = 0;
+    if (ein.peek() == std::char_traits<char>::eof() && ein.bad())
+        return Lesefehler(datei, errno != 0 ? errno : EIO);
 
     modKartovex::setDezimaltrenner(Dezimaltrenner());
     o.fortschritt = isatty(STDERR_FILENO) != 0;
-    const Bilanz b = Konvertiere(ein, std::cout, std::cerr, o);
+    if (o.fortschritt) std::signal(SIGINT, NachAbbruch);
+    // A closed pipe is a failed write like any other, not a silent end.
+    std::signal(SIGPIPE, SIG_IGN);
+    Schreiber ausgabe(STDOUT_FILENO);
+    std::ostream aus(&ausgabe);
+    const Bilanz b = Konvertiere(ein, aus, std::cerr, o);
+    if (ausgabe.fehler() != 0) {
+        std::cerr << Programm << ": Schreiben in die Standardausgabe gescheitert: "
+                  << std::strerror(ausgabe.fehler()) << '\n';
+        return 3;
+    }
     if (ein.bad()) {
         std::cerr << Programm << ": Lesefehler in " << datei << '\n';
         return 2;
     }
-    if (!std::cout) return 2;
     return b.fehler == 0 ? 0 : 1;
 }

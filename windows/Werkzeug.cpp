@@ -143,6 +143,13 @@ bool Textfeld::verarbeite(QKeyEvent* e, int code) {
     return false;
 }
 
+void Textfeld::tippe(const QString& text) {
+    for (const QChar zeichen : text) {
+        QKeyEvent taste(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(zeichen));
+        QCoreApplication::sendEvent(this, &taste);
+    }
+}
+
 bool Textfeld::event(QEvent* e) {
     // Tab never reaches keyPressEvent: the widget consumes it for focus traversal.
     if (e->type() == QEvent::KeyPress) {

@@ -82,6 +82,9 @@ public:
     // (its committed text would pass the handler by); paste keys reach the
     // handler as Ctrl+V does.
     void setzeTastenhandler(Tastenhandler h);
+    // Types the characters as key presses: each goes through the key handler
+    // exactly as a typed one does.
+    void tippe(const QString& text);
 
 signals:
     void geklickt();

@@ -457,6 +457,15 @@ void foBerechnungen::setzeFokus(Feld f) {
     fokus.bewege(feld(f));
 }
 
+void foBerechnungen::fuelle(const Erkennung& r) {
+    for (Feld f : FormatNr(r.format)->felder) {
+        feld(f)->clear();
+        feld(f)->tippe(QString::fromStdString(r.eingabe.text(f)));
+    }
+    for (std::size_t i = 0; i < OptionAnzahl; ++i)
+        if (r.eingabe.an[i]) optionen[i]->setChecked(true);
+}
+
 Eingabe foBerechnungen::eingabe() const {
     Eingabe e;
     for (std::size_t i = 0; i < FeldAnzahl; ++i)

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "checks/Eingabe.h"
+#include "checks/Erkennung.h"
 #include "checks/Grenzen.h"
 #include "windows/Fokus.h"
 #include "windows/Werkzeug.h"
@@ -33,6 +34,9 @@ public:
     // Moves the focus to a control as a handler does (lost, then got).
     void setzeFokus(const std::string& name);
     void setzeFokus(kartovex::Feld f);
+    // A recognised pasted text: each field of its format cleared and its text
+    // typed through the field's key rules, the options it names turned on.
+    void fuelle(const kartovex::Erkennung& r);
     // The widget of an input field.
     kartovex::Textfeld* feld(kartovex::Feld f) const { return felder[kartovex::Index(f)]; }
 

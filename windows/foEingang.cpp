@@ -1,11 +1,15 @@
 #include "windows/foEingang.h"
 
+#include <QClipboard>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QPushButton>
+#include <QShortcut>
 
 #include <array>
 #include <vector>
 
+#include "checks/Erkennung.h"
 #include "checks/Formate.h"
 #include "windows/Fenster.h"
 #include "windows/foBerechnungen.h"
@@ -121,6 +125,11 @@ foEingang::foEingang() {
     Hintergrund(beenden, farbe::Rot);
     connect(beenden, &QPushButton::clicked, this, &foEingang::comBeenden_Click);
 
+    for (const QKeySequence& taste :
+         {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)})
+        connect(new QShortcut(taste, this), &QShortcut::activated, this,
+                qOverload<>(&foEingang::Einfuegen));
+
     Laden();
 }
 
@@ -157,6 +166,25 @@ void foEingang::Formatwahl(unsigned format) {
     b.zeige();
     b.zeigeRahmen(std::string(f.rahmen).c_str());
     b.setzeFokus(f.felder.front());
+}
+
+void foEingang::Einfuegen() {
+    Einfuegen(QGuiApplication::clipboard()->text().toStdString());
+}
+
+// A recognised text does what its format's button does, then types its field
+// texts and sets its options; the focus ends on "Berechnung", so that Enter
+// converts. Anything else changes nothing and says what is understood.
+void foEingang::Einfuegen(const std::string& text) {
+    const auto erkannt = Erkenne(text);
+    if (!erkannt) {
+        Fehlermeldung(NichtErkanntMeldung);
+        return;
+    }
+    Formatwahl(unsigned(erkannt->format));
+    foBerechnungen& b = Berechnungsfenster();
+    b.fuelle(*erkannt);
+    b.setzeFokus("comRechnen");
 }
 
 void foEingang::comBeenden_Click() {

@@ -22,10 +22,14 @@ public slots:
     void comUTMrefEIN_Click() { Formatwahl(6); }
     void comGKEIN_Click() { Formatwahl(7); }
     void comBeenden_Click();
+    // Ctrl+V and Shift+Insert: the clipboard's coordinate into the fields of
+    // its format, ready for "Berechnung".
+    void Einfuegen();
 
 private:
     void Laden();
     void Formatwahl(unsigned format);
+    void Einfuegen(const std::string& text);
 
     // The Gauss-Krueger bounds, written by the Gauss-Krueger button for the
     // bound labels of the calculation window.

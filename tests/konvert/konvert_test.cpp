@@ -144,10 +144,10 @@ TEST(Konvert, CsvNachRfc4180UndJsonMitEscapes) {
         {false, ',', "1;2;3;4;5",
          ",\"Die Zeile hat 5 Felder, erlaubt sind höchstens 4: Breite;Länge[;N|S[;E|W]]\"\r\n"},
         {true, ';', "1;1;\\",
-         "\"Meldung\":\"Für die Halbkugel der Breite (N oder S) ist »\\\\« nicht zulässig!\"}\n"},
+         "\"meldung\":\"Für die Halbkugel der Breite (N oder S) ist »\\\\« nicht zulässig!\"}\n"},
         {true, ';', "48.5;9\"5",
-         "\"Meldung\":\"Die Eingabe von\\r\\n\\\"\\r\\nist für die Länge nicht zulässig!\"}\n"},
-        {true, ';', "48.5;9.5", "\"texMeridianAUS\":\"E009°\",\"Meldung\":\"\"}\n"},
+         "\"meldung\":\"Die Eingabe von\\r\\n\\\"\\r\\nist für die Länge nicht zulässig!\"}\n"},
+        {true, ';', "48.5;9.5", "\"gk_meridian\":\"E009°\",\"meldung\":\"\"}\n"},
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.zeile);
@@ -186,7 +186,7 @@ TEST(Programm, AufrufUndExitstatus) {
     } faelle[] = {
         {"--format 'UTM zivil' " + ein, "32U;0571595;5365251\n", 0, "\r\n1;N48.43633"},
         {"--format DEZIMAL --delimiter ,", "48.5;9.5\n", 0,
-         ",Meldung\r\n1,N48.500000,E009.500000,"},
+         ",meldung\r\n1,N48.500000,E009.500000,"},
         {"--format 4 --json --threads 2", "32U;0571595;5365251\n99Z\n", 1,
          "Zeile 2: Das 1. Zeichen der Zone muss eine Ziffer ( 0...6 ) sein!\n"},
         {"--help", "", 0, "  7, gk, \"Gauß - Krüger\":\n      Rechts;Hoch[;3|6]"},
@@ -214,4 +214,40 @@ TEST(Programm, AufrufUndExitstatus) {
             << a.str() << m.str();
         EXPECT_TRUE(f.status != 2 || a.str().empty());
     }
+}
+
+// --format auto: each line in its own notation gives the window's record for
+// the texts it stands for, the recognised format in the column after the line
+// number; a line that is no coordinate gets a record with the message.
+TEST(Konvert, AutoErkenntJedeZeileFuerSich) {
+    const std::tuple<std::string, int, std::string, std::string> zeilen[] = {
+        {"48,4363327° N 9,9679672° O", 1, "48.4363327|9.9679672", "optDezN optDezE"},
+        {"-33.9 18.4", 1, "33.9|18.4", "optDezS optDezE"},
+        {"Grad/Minuten\tN48\t26.179960\tE009\t58.078035", 2, "48|26.179960|009|58.078035",
+         "optGMN optGME"},
+        {"48°26'10.80\"S 9°58'04.69\"W", 3, "48|26|10.80|9|58|04.69", "optGradS optGradW"},
+        {"32 U 571595 5365251", 4, "32U|0571595|5365251", ""},
+        {"32U NU 76.15.52.95.51", 5, "32U|NU|76|15|52|95|51", ""},
+        {"32UNU7159565251", 6, "32U|NU|7159565251", ""},
+        {"R 3571699.04 H 5366959.16", 7, "3571699.04|5366959.16", "optDrei"},
+    };
+    std::string eingabe, erwartet;
+    int nummer = 0;
+    for (const auto& [zeile, format, werte, an] : zeilen) {
+        eingabe += zeile + "\n";
+        std::string satz = Fensterdatensatz(format, werte, an);
+        ASSERT_FALSE(satz.empty()) << zeile;
+        erwartet +=
+            std::to_string(++nummer) + ";" + std::string(Formatname(format)) + satz.substr(1);
+    }
+    eingabe += "48.5 9.5 12\n";
+    erwartet += "9;" + std::string(AusAnzahl + 1, ';') + std::string(KeineKoordinate) + "\r\n";
+
+    Ausgabeform form;
+    form.formatSpalte = true;
+    const Lauf l = Konvertiere(eingabe, Automatisch, form);
+    EXPECT_EQ(l.aus, Kopfzeile(form) + erwartet);
+    EXPECT_TRUE(Kopfzeile(form).starts_with("zeile;format;"));
+    EXPECT_EQ(l.meldungen, "Zeile 9: " + std::string(KeineKoordinate) + "\n");
+    EXPECT_EQ(FormatAusName("AUTO"), Automatisch);
 }

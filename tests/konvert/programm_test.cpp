@@ -1,0 +1,191 @@
+// kartovex-konvert as a user calls it from a shell: options, exit codes, what
+// reaches standard output and standard error.
+#include <gtest/gtest.h>
+
+#include <poll.h>
+#include <pty.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <csignal>
+#include <thread>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+struct Ergebnis {
+    int status = -1;
+    std::string aus, fehler;
+};
+
+std::string Datei(const std::string& name) {
+    return testing::TempDir() + "programm_" + std::to_string(getpid()) + "_" + name;
+}
+
+std::string Lies(const std::string& datei) {
+    std::ostringstream s;
+    s << std::ifstream(datei, std::ios::binary).rdbuf();
+    return s.str();
+}
+
+// Runs a bash command line in which $K stands for the program and $EIN for a
+// file holding `eingabe`; standard output and error are caught unless the
+// line redirects them itself.
+Ergebnis Shell(const std::string& zeile, const std::string& eingabe = "") {
+    const std::string ein = Datei("ein"), aus = Datei("aus"), fehler = Datei("fehler"),
+                      skript = Datei("skript");
+    std::ofstream(ein, std::ios::binary) << eingabe;
+    std::ofstream(skript) << "K=" KONVERT_PROGRAMM "\nEIN=" << ein << "\n{ " << zeile << "\n} >"
+                          << aus << " 2>" << fehler << "\n";
+    const int s = std::system(("bash " + skript + " </dev/null").c_str());
+    return {WIFEXITED(s) ? WEXITSTATUS(s) : -1, Lies(aus), Lies(fehler)};
+}
+
+std::size_t Anzahl(const std::string& text, const std::string& teil) {
+    std::size_t n = 0;
+    for (auto i = text.find(teil); i != std::string::npos; i = text.find(teil, i + 1))
+        ++n;
+    return n;
+}
+
+} // namespace
+
+// The first failed write ends the run with code 3 and one message naming the
+// output and the reason; nothing after it is reported, and reading stops (an
+// endless input ends).
+TEST(Programm, SchreibfehlerBeendenDenLauf) {
+    const std::string grund = "kartovex-konvert: Schreiben in die Standardausgabe gescheitert: ";
+    const struct {
+        const char* zeile;
+        const char* ursache;
+    } faelle[] = {
+        {"timeout 20 $K --format 1 $EIN >/dev/full; echo $? >&2", "No space left on device"},
+        {"yes '48.5;9x5' | timeout 20 $K --format 1 --threads 1 >/dev/full; echo $? >&2",
+         "No space left on device"},
+        {"yes '48.5;9.5' | timeout 20 $K --format 1 --threads 2 | true; echo ${PIPESTATUS[1]} >&2",
+         "Broken pipe"},
+        {"yes '48.5;9.5' | timeout 20 $K --format 1 --json | head -c 70000 >/dev/null;"
+         "echo ${PIPESTATUS[1]} >&2",
+         "Broken pipe"},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.zeile);
+        const Ergebnis e = Shell(f.zeile, "48.5;9.5\n48.5;9x5\n");
+        EXPECT_EQ(e.fehler, grund + f.ursache + "\n3\n");
+        EXPECT_EQ(Anzahl(e.fehler, "Zeile"), 0u);
+    }
+}
+
+// "--name=wert", "--" and the input checked before anything is written: a
+// directory or a file that cannot be read leaves standard output empty.
+TEST(Programm, AufrufWieUeblich) {
+    const struct {
+        const char* zeile;
+        int status;
+        const char* text; // in standard output for status 0, else in standard error
+    } faelle[] = {
+        {"$K --format=dezimal --threads=1 $EIN", 0, "\r\n1;N48.500000;E009.500000;"},
+        {"$K --delimiter=, --format 1 -- - <$EIN", 0, "\r\n1,N48.500000,E009.500000,"},
+        {"$K --format 1 -- --json", 2, "kartovex-konvert: --json: No such file"},
+        {"$K --format 1 --json=ja $EIN", 2, "--json nimmt keinen Wert"},
+        {"$K --format= $EIN", 2, "unbekanntes Format »«"},
+        {"$K --format 1 /tmp", 2, "kartovex-konvert: /tmp: Is a directory"},
+        {"$K --format 1 </tmp", 2, "kartovex-konvert: Standardeingabe: Is a directory"},
+        {"$K --format 1 /proc/self/mem", 2, "/proc/self/mem: Input/output error"},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.zeile);
+        const Ergebnis e = Shell(f.zeile, "48.5;9.5\n");
+        EXPECT_EQ(e.status, f.status);
+        EXPECT_NE((f.status == 0 ? e.aus : e.fehler).find(f.text), std::string::npos)
+            << e.aus << e.fehler;
+        EXPECT_TRUE(f.status == 0 || e.aus.empty()) << e.aus;
+    }
+}
+
+// On a terminal the progress line shows after a second; Ctrl+C removes it
+// before the program ends by the signal.
+TEST(Programm, StrgCLaesstKeineFortschrittszeile) {
+    int rohr[2];
+    ASSERT_EQ(pipe(rohr), 0);
+    int terminal = -1;
+    const pid_t kind = forkpty(&terminal, nullptr, nullptr, nullptr);
+    ASSERT_GE(kind, 0);
+    if (kind == 0) { // standard error stays on the terminal
+        dup2(rohr[0], STDIN_FILENO);
+        freopen("/dev/null", "w", stdout);
+        close(rohr[1]);
+        execl(KONVERT_PROGRAMM, "kartovex-konvert", "--format", "1", "--threads", "1", nullptr);
+        _exit(127);
+    }
+    close(rohr[0]);
+    std::string zeilen;
+    for (int i = 0; i < 3 * 2048; ++i)
+        zeilen += "48.5;9.5\n";
+    std::string gesehen;
+    const auto lies = [&](int ms) {
+        pollfd p{terminal, POLLIN, 0};
+        char puffer[4096];
+        for (ssize_t n; poll(&p, 1, ms) > 0 && (n = read(terminal, puffer, sizeof puffer)) > 0;)
+            gesehen.append(puffer, std::size_t(n));
+    };
+    // The input stays open: the program waits for more while its line shows.
+    const auto bis = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (gesehen.find("Zeilen/s") == std::string::npos &&
+           std::chrono::steady_clock::now() < bis) {
+        ASSERT_EQ(write(rohr[1], zeilen.data(), zeilen.size()), ssize_t(zeilen.size()));
+        lies(300);
+    }
+    ASSERT_NE(gesehen.find("Zeilen/s"), std::string::npos) << "no progress line";
+    ASSERT_EQ(write(terminal, "\x03", 1), 1); // Ctrl+C as typed
+    lies(3000);
+    int status = 0;
+    ASSERT_EQ(waitpid(kind, &status, 0), kind);
+    close(rohr[1]);
+    close(terminal);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGINT);
+    const std::string danach = gesehen.substr(gesehen.rfind("Zeilen/s"));
+    EXPECT_NE(danach.find("\r\033[K"), std::string::npos) << danach;
+}
+
+// Column names a person reads; --numbers gives signed degrees, metres without
+// padding and references without blanks, in CSV as in JSON (numbers there).
+TEST(Programm, LesbareSpaltenUndZahlen) {
+    const std::string kopf =
+        "zeile;breite;laenge;breite_grad;breite_minuten;laenge_grad;laenge_minuten;"
+        "gms_breite_grad;gms_breite_minuten;gms_breite_sekunden;gms_laenge_grad;"
+        "gms_laenge_minuten;gms_laenge_sekunden;utm_zone;utm_rechts;utm_hoch;utm_mil;utmref;"
+        "gk_rechts;gk_hoch;gk_streifen;gk_meridian;meldung\r\n";
+    const struct {
+        const char *optionen, *eingabe, *ausgabe;
+    } faelle[] = {
+        {"", "48.4363326641023;9.96796724981198",
+         "1;N48.436333;E009.967967;N48;26.179960;E009;58.078035;N48;26;10.80;E009;58;4.68;"
+         "32U;0571595;5365251;32U  NU  76.15.52.95.51;32U  NU  7159565251; 3571699; 5366959;3;"
+         "E009°;\r\n"},
+        {"--numbers", "48.4363326641023;9.96796724981198",
+         "1;48.436333;9.967967;48;26.179960;9;58.078035;48;26;10.80;9;58;4.68;"
+         "32U;571595;5365251;32UNU7615529551;32UNU7159565251;3571699;5366959;3;9;\r\n"},
+        {"--numbers", "0.5;0.25;S;W",
+         "1;-0.500000;-0.250000;-0;30.000000;-0;15.000000;-0;30;0.00;-0;15;0.00;"
+         "30M;806113;9944671;30MZE0464161731;30MZE0611344671;;;;;\r\n"},
+        {"--numbers --json", "0.5;0.25;S;W",
+         "{\"zeile\":1,\"breite\":-0.500000,\"laenge\":-0.250000,\"breite_grad\":-0,"
+         "\"breite_minuten\":30.000000,\"laenge_grad\":-0,\"laenge_minuten\":15.000000,"
+         "\"gms_breite_grad\":-0,\"gms_breite_minuten\":30,\"gms_breite_sekunden\":0.00,"
+         "\"gms_laenge_grad\":-0,\"gms_laenge_minuten\":15,\"gms_laenge_sekunden\":0.00,"
+         "\"utm_zone\":\"30M\",\"utm_rechts\":806113,\"utm_hoch\":9944671,"
+         "\"utm_mil\":\"30MZE0464161731\",\"utmref\":\"30MZE0611344671\",\"gk_rechts\":null,"
+         "\"gk_hoch\":null,\"gk_streifen\":null,\"gk_meridian\":null,\"meldung\":\"\"}\n"},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.optionen);
+        const Ergebnis e = Shell(std::string("$K --format 1 ") + f.optionen + " $EIN", f.eingabe);
+        const bool json = std::string(f.optionen).find("json") != std::string::npos;
+        EXPECT_EQ(e.aus, (json ? "" : kopf) + f.ausgabe);
+    }
+}
