@@ -134,6 +134,10 @@ std::string AlsZahl(Zahlform form, std::string_view text) {
 std::string Kopfzeile(const Ausgabeform& form) {
     if (form.json) return {};
     std::string kopf = "zeile";
+    for (const std::string& name : form.eigene) {
+        kopf += form.trenner;
+        CsvFeld(kopf, name, form.trenner);
+    }
     for (Aus a : form.spalten)
         kopf += form.trenner + std::string(Ausgabefelder()[Index(a)].spalte);
     return kopf + form.trenner + "meldung\r\n";
@@ -143,6 +147,12 @@ void HaengeDatensatzAn(std::string& ziel, std::uint64_t zeile, const Punkt& p,
                        const Ausgabeform& form) {
     if (form.json) {
         ziel += "{\"zeile\":" + std::to_string(zeile);
+        for (std::size_t k = 0; k < p.eigene.size() && k < form.eigene.size(); ++k) {
+            ziel += ',';
+            JsonText(ziel, form.eigene[k]);
+            ziel += ':';
+            JsonText(ziel, p.eigene[k]);
+        }
         for (Aus a : form.spalten) {
             const Ausgabefeld& feld = Ausgabefelder()[Index(a)];
             ziel += ",\"";
@@ -156,6 +166,10 @@ void HaengeDatensatzAn(std::string& ziel, std::uint64_t zeile, const Punkt& p,
         return;
     }
     ziel += std::to_string(zeile);
+    for (const std::string& text : p.eigene) {
+        ziel += form.trenner;
+        CsvFeld(ziel, text, form.trenner);
+    }
     for (Aus a : form.spalten) {
         ziel += form.trenner;
         if (form.zahlen)

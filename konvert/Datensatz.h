@@ -18,13 +18,15 @@ struct Ausgabeform {
     char trenner = ';';                       // CSV field separator
     bool zahlen = false;                      // plain numbers instead of the window's texts
     std::vector<Aus> spalten = AlleSpalten(); // the output fields written, in this order
+    std::vector<std::string> eigene;          // names of the user's own columns
 };
 
-// CSV: the header row "zeile", the column names of the chosen output fields,
-// "meldung". JSON lines have no header (empty text).
+// CSV: the header row "zeile", the user's own columns, the column names of
+// the chosen output fields, "meldung". JSON lines have no header (empty text).
 std::string Kopfzeile(const Ausgabeform& form);
 
-// Appends the record of one input line: its number, the output texts (empty
+// Appends the record of one input line: its number, the user's own fields,
+// the output texts (empty
 // when the line failed) and the message (the check's or the line's, or the
 // geodesy messages joined by CR LF; empty when there was none). CSV records
 // end with CR LF, JSON lines with LF.

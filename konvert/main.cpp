@@ -31,11 +31,14 @@ constexpr const char* Programm = "kartovex-konvert";
 void Hilfe(std::ostream& aus) {
     aus << "Aufruf: " << Programm
         << " --format FORMAT [--json] [--numbers] [--delimiter ZEICHEN]\n"
-           "       [--threads N] [DATEI]\n\n"
+           "       [--separator ZEICHEN] [--header] [--threads N] [DATEI]\n\n"
            "Liest einen Punkt je Zeile aus DATEI (ohne DATEI oder mit - von der\n"
            "Standardeingabe) und schreibt jeden Punkt in allen Formaten als CSV\n"
            "(Trennzeichen ';', Kopfzeile mit den Feldnamen) oder mit --json als\n"
            "JSON-Zeilen. Felder einer Eingabezeile trennt ';' oder ein Tabulator.\n"
+           "Felder nach denen des Formats sind eigene Spalten: Sie stehen unverändert\n"
+           "vor den Ergebnissen. Grad der Formate 1 bis 3 dürfen ein Vorzeichen statt\n"
+           "eines Halbkugelfelds tragen (-33.9;18.4 ist 33.9° S, 18.4° E).\n"
            "Meldungen stehen mit ihrer Zeilennummer auf der Standardfehlerausgabe,\n"
            "auf einem Terminal auch eine Fortschrittszeile.\n\n"
            "Optionen (ein Wert auch nach '=', etwa --threads=2; -- beendet die Optionen):\n"
@@ -45,6 +48,9 @@ void Hilfe(std::ostream& aus) {
            "                       Grad mit Vorzeichen (Süd und West negativ), ganze Meter\n"
            "                       ohne führende Nullen, UTM mil und UTMREF ohne Leerzeichen\n"
            "  --delimiter ZEICHEN  Trennzeichen der CSV-Ausgabe (Vorgabe: ';')\n"
+           "  --separator ZEICHEN  Trennzeichen der Eingabe (Vorgabe: ';' oder Tabulator)\n"
+           "  --header             die erste Zeile ist eine Kopfzeile: nicht rechnen, die\n"
+           "                       Namen eigener Spalten übernehmen\n"
            "  --threads N          Zahl der rechnenden Threads (Vorgabe: alle Kerne)\n"
            "  -h, --help           diese Hilfe zeigen\n"
            "  --version            die Versionsnummer zeigen\n\n"
@@ -138,6 +144,14 @@ int main(int argc, char* argv[]) {
             o.form.json = true;
         } else if (a == "--numbers") {
             o.form.zahlen = true;
+        } else if (a == "--header") {
+            o.kopfzeile = true;
+        } else if (a == "--separator") {
+            const auto w = wert();
+            if (!w || w->size() != 1 || std::strchr("\"\r\n", (*w)[0]))
+                return Aufruffehler(
+                    "--separator braucht genau ein Zeichen (nicht \" oder Zeilenende)");
+            o.zeile.trenner = (*w)[0];
         } else if (a == "--delimiter") {
             const auto w = wert();
             if (!w || w->size() != 1 || std::strchr("\"\r\n", (*w)[0]))

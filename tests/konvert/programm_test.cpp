@@ -189,3 +189,47 @@ TEST(Programm, LesbareSpaltenUndZahlen) {
         EXPECT_EQ(e.aus, (json ? "" : kopf) + f.ausgabe);
     }
 }
+
+// The user's own fields after the format's ones go through, ahead of the
+// results, named by --header or by their place; signed degrees; --separator.
+TEST(Programm, EigeneSpaltenVorzeichenUndTrenner) {
+    const struct {
+        const char *optionen, *eingabe, *kopf, *satz, *fehler;
+    } faelle[] = {
+        {"--header", "b;l;ns;ew;name;nr\n-33.9;18.4;;;Kapstadt; 7 \n",
+         "zeile;name;nr;breite;laenge;breite_grad;", "\r\n2;Kapstadt;7;S33.900000;E018.400000;S33;",
+         ""},
+        {"--header --json", "b;l;ns;ew;name\n48.5;9.5;;;Ulm\n", "",
+         "{\"zeile\":2,\"name\":\"Ulm\",\"breite\":\"N48.500000\",", ""},
+        {"", "48.5;9.5;;;ID1\n\n48.5;9.5\n", "zeile;feld5;breite;laenge;",
+         "\r\n1;ID1;N48.500000;E009.500000;N48;30.000000;E009;30.000000;N48;30;0.00;E009;30;"
+         "0.00;32U;0536936;5371996;",
+         ""},
+        {"", "48.5;9x5;;;ID4\n", "", "\r\n1;ID4;;;",
+         "Zeile 1: Die Eingabe von x ist für die Länge"},
+        {"", "1;2;;;a\n1;2;;;a;b\n", "", "\r\n2;a;;;",
+         "Zeile 2: Die Zeile hat 6 Felder, erlaubt sind höchstens 5: Breite;Länge[;N|S[;E|W]]"},
+        {"--format 4", "32U;0571595;5365251;Ulm\n", "zeile;feld4;breite;", "\r\n1;Ulm;N48.436331;",
+         ""},
+        {"", "-33.9;-18.4\n", "", "\r\n1;S33.900000;W018.400000;", ""},
+        {"--format 2", "-33;54;+18;24\n", "", "\r\n1;S33.900000;E018.400000;", ""},
+        {"--format 3", "-0;30;0;-0;15;0;;\n", "", "\r\n1;S00.500000;W000.250000;", ""},
+        {"", "-33.9;18.4;S\n", "", "\r\n1;;;",
+         "Zeile 1: Vorzeichen und Halbkugel zugleich sind nicht zulässig: »-« und »S«!"},
+        {"--format 2", "33;54;+18;24;N;E\n", "", "\r\n1;;;",
+         "Zeile 1: Vorzeichen und Halbkugel zugleich sind nicht zulässig: »+« und »E«!"},
+        {"--separator , --delimiter '|'", "48.5,9.5,S,,x;y\n", "zeile|feld5|breite|",
+         "\r\n1|x;y|S48.500000|E009.500000|", ""},
+        {"--separator=,", "48.5;9.5\n", "", "\r\n1;;;", "Die Eingabe von ; ist für die Breite"},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(std::string(f.optionen) + " " + f.eingabe);
+        const std::string format =
+            std::string(f.optionen).find("--format") == std::string::npos ? "--format 1 " : "";
+        const Ergebnis e = Shell("$K " + format + f.optionen + " $EIN", f.eingabe);
+        EXPECT_TRUE(e.aus.starts_with(f.kopf)) << e.aus;
+        EXPECT_NE(e.aus.find(f.satz), std::string::npos) << e.aus;
+        EXPECT_NE(e.fehler.find(f.fehler), std::string::npos) << e.fehler;
+        EXPECT_EQ(e.status, *f.fehler ? 1 : 0);
+    }
+}
