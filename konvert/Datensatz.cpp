@@ -132,6 +132,7 @@ std::string AlsZahl(Zahlform form, std::string_view text) {
 }
 
 std::string Kopfzeile(const Ausgabeform& form) {
+    if (form.geojson) return "{\"type\":\"FeatureCollection\",\"features\":[\n";
     if (form.json) return {};
     std::string kopf = "zeile";
     for (const std::string& name : form.eigene) {
@@ -143,23 +144,51 @@ std::string Kopfzeile(const Ausgabeform& form) {
     return kopf + form.trenner + "meldung\r\n";
 }
 
+std::string Schluss(const Ausgabeform& form) {
+    return form.geojson ? "]}\n" : "";
+}
+
+namespace {
+
+// The properties of a JSON record or GeoJSON feature, from the line number to
+// the last chosen output field.
+void JsonEigenschaften(std::string& ziel, std::uint64_t zeile, const Punkt& p,
+                       const Ausgabeform& form) {
+    ziel += "{\"zeile\":" + std::to_string(zeile);
+    for (std::size_t k = 0; k < p.eigene.size() && k < form.eigene.size(); ++k) {
+        ziel += ',';
+        JsonText(ziel, form.eigene[k]);
+        ziel += ':';
+        JsonText(ziel, p.eigene[k]);
+    }
+    for (Aus a : form.spalten) {
+        const Ausgabefeld& feld = Ausgabefelder()[Index(a)];
+        ziel += ",\"";
+        ziel += feld.spalte;
+        ziel += "\":";
+        JsonWert(ziel, p.felder[Index(a)], feld.zahl, form.zahlen);
+    }
+}
+
+// A point feature at the position in signed decimal degrees.
+void GeoJsonPunkt(std::string& ziel, std::uint64_t zeile, const Punkt& p, const Ausgabeform& form) {
+    if (!p.meldung.empty() || !p.meldungen.empty()) return;
+    ziel += ",{\"type\":\"Feature\",\"geometry\":{\"type\":\"Point\",\"coordinates\":[";
+    ziel += AlsZahl(Zahlform::Winkel, p.felder[Index(Aus::texLaengeAUS)]);
+    ziel += ',';
+    ziel += AlsZahl(Zahlform::Winkel, p.felder[Index(Aus::texBreiteAUS)]);
+    ziel += "]},\"properties\":";
+    JsonEigenschaften(ziel, zeile, p, form);
+    ziel += "}}\n";
+}
+
+} // namespace
+
 void HaengeDatensatzAn(std::string& ziel, std::uint64_t zeile, const Punkt& p,
                        const Ausgabeform& form) {
+    if (form.geojson) return GeoJsonPunkt(ziel, zeile, p, form);
     if (form.json) {
-        ziel += "{\"zeile\":" + std::to_string(zeile);
-        for (std::size_t k = 0; k < p.eigene.size() && k < form.eigene.size(); ++k) {
-            ziel += ',';
-            JsonText(ziel, form.eigene[k]);
-            ziel += ':';
-            JsonText(ziel, p.eigene[k]);
-        }
-        for (Aus a : form.spalten) {
-            const Ausgabefeld& feld = Ausgabefelder()[Index(a)];
-            ziel += ",\"";
-            ziel += feld.spalte;
-            ziel += "\":";
-            JsonWert(ziel, p.felder[Index(a)], feld.zahl, form.zahlen);
-        }
+        JsonEigenschaften(ziel, zeile, p, form);
         ziel += ",\"meldung\":";
         JsonText(ziel, Meldungstext(p));
         ziel += "}\n";

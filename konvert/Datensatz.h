@@ -19,7 +19,13 @@ struct Ausgabeform {
     bool zahlen = false;                      // plain numbers instead of the window's texts
     std::vector<Aus> spalten = AlleSpalten(); // the output fields written, in this order
     std::vector<std::string> eigene;          // names of the user's own columns
+    // A GeoJSON FeatureCollection: one point feature per line without a
+    // message, the first one's leading ',' to be dropped by the writer.
+    bool geojson = false;
 };
+
+// What closes the output after the last record: "]}" for GeoJSON, else nothing.
+std::string Schluss(const Ausgabeform& form);
 
 // CSV: the header row "zeile", the user's own columns, the column names of
 // the chosen output fields, "meldung". JSON lines have no header (empty text).

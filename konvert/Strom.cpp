@@ -171,12 +171,16 @@ private:
 class Ausgeber {
 public:
     Ausgeber(std::ostream& aus, std::ostream& meldungen, const Optionen& o)
-        : aus(aus), meldungen(meldungen), fortschritt(meldungen, o.fortschritt) {}
+        : aus(aus), meldungen(meldungen), fortschritt(meldungen, o.fortschritt),
+          ohneErstesKomma(o.form.geojson) {}
     // After the first failed write nothing more is written or reported: a
     // message stands only for a record that reached the output.
     void schreibe(const Block& b) {
         if (!laeuft()) return;
-        aus.write(b.aus.data(), std::streamsize(b.aus.size()));
+        // GeoJSON features follow each other with a ',' in front, but the first.
+        const std::size_t weg = ohneErstesKomma && !b.aus.empty() ? 1 : 0;
+        if (weg) ohneErstesKomma = false;
+        aus.write(b.aus.data() + weg, std::streamsize(b.aus.size() - weg));
         if (!b.meldungen.empty()) {
             fortschritt.loesche();
             aus.flush(); // records before the messages about them, when both go to one terminal
@@ -199,6 +203,7 @@ private:
     std::ostream& aus;
     std::ostream& meldungen;
     Fortschritt fortschritt;
+    bool ohneErstesKomma;
     Bilanz bilanz;
 };
 
@@ -301,8 +306,10 @@ Bilanz Konvertiere(std::istream& ein, std::ostream& aus, std::ostream& meldungen
     }
     aus << Kopfzeile(o.form);
     Ausgeber ausgeber(aus, meldungen, o);
-    return o.threads <= 1 ? Einfaedig(leser, ausgeber, o, gelesen)
-                          : Parallel(leser, ausgeber, o, gelesen);
+    const Bilanz bilanz = o.threads <= 1 ? Einfaedig(leser, ausgeber, o, gelesen)
+                                         : Parallel(leser, ausgeber, o, gelesen);
+    if (aus.good()) aus << Schluss(o.form) << std::flush;
+    return bilanz;
 }
 
 } // namespace kartovex::konvert

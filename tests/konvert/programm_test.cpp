@@ -233,3 +233,72 @@ TEST(Programm, EigeneSpaltenVorzeichenUndTrenner) {
         EXPECT_EQ(e.status, *f.fehler ? 1 : 0);
     }
 }
+
+// --columns picks groups in the order given; wrong lists are wrong calls.
+TEST(Programm, Spaltenwahl) {
+    const struct {
+        const char *optionen, *text;
+        int status;
+    } faelle[] = {
+        {"--columns utm,dezimal",
+         "zeile;utm_zone;utm_rechts;utm_hoch;breite;laenge;meldung\r\n"
+         "1;32U;0536936;5371996;N48.500000;E009.500000;\r\n",
+         0},
+        {"--columns=ref,7,mil --numbers",
+         "zeile;utmref;gk_rechts;gk_hoch;gk_streifen;gk_meridian;utm_mil;meldung\r\n"
+         "1;32UNU3693671996;3537027;5373707;3;9;32UNU3761993966;\r\n",
+         0},
+        {"--columns gradmin --json",
+         "{\"zeile\":1,\"breite_grad\":\"N48\",\"breite_minuten\":\"30.000000\","
+         "\"laenge_grad\":\"E009\",\"laenge_minuten\":\"30.000000\",\"meldung\":\"\"}\n",
+         0},
+        {"--columns utm,wgs84", "unbekannte Spaltengruppe »wgs84«", 2},
+        {"--columns utm,4", "Spaltengruppe »4« doppelt", 2},
+        {"--columns ,", "unbekannte Spaltengruppe »«", 2},
+        {"--json --geojson", "--json oder --geojson, nicht beide", 2},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.optionen);
+        const Ergebnis e = Shell(std::string("$K --format 1 ") + f.optionen + " $EIN", "48.5;9.5");
+        EXPECT_EQ(e.status, f.status);
+        if (f.status == 0)
+            EXPECT_EQ(e.aus, f.text);
+        else
+            EXPECT_NE(e.fehler.find(f.text), std::string::npos) << e.fehler;
+    }
+}
+
+// 1000 points as GeoJSON, read back by Python's json module: every point
+// without a message is a feature at its signed position, with its own field.
+TEST(Programm, GeoJsonFuerEinenParser) {
+    std::string eingabe, erwartet;
+    char zeile[96];
+    for (int i = 1; i <= 1000; ++i) {
+        const double breite = -79.5 + (i * 7919 % 159000) / 1000.0,
+                     laenge = -179.5 + (i * 104729 % 359000) / 1000.0;
+        if (i % 100 == 0) {
+            eingabe += "kaputt;1;;;P" + std::to_string(i) + "\n";
+            continue;
+        }
+        std::snprintf(zeile, sizeof zeile, "%.6f;%.6f;;;P%d\n", breite, laenge, i);
+        eingabe += zeile;
+        std::snprintf(zeile, sizeof zeile, "%d %.6f %.6f P%d\n", i, laenge, breite, i);
+        erwartet += zeile;
+    }
+    const Ergebnis e =
+        Shell("$K --format 1 --geojson --columns utm $EIN > $EIN.json; echo $? >&2; python3 -c '"
+              "import json, sys\n"
+              "d = json.load(open(sys.argv[1]))\n"
+              "assert d[\"type\"] == \"FeatureCollection\"\n"
+              "for f in d[\"features\"]:\n"
+              "    assert f[\"type\"] == \"Feature\" and f[\"geometry\"][\"type\"] == \"Point\"\n"
+              "    p = f[\"properties\"]; x, y = f[\"geometry\"][\"coordinates\"]\n"
+              "    assert p[\"utm_zone\"] != \"\"\n"
+              "    print(p[\"zeile\"], \"%.6f %.6f\" % (x, y), p[\"feld5\"])\n"
+              "' $EIN.json",
+              eingabe);
+    EXPECT_EQ(e.aus, erwartet);
+    EXPECT_NE(e.fehler.find("10 Zeilen mit Meldung fehlen in der GeoJSON-Ausgabe.\n1\n"),
+              std::string::npos)
+        << e.fehler;
+}
