@@ -5,7 +5,7 @@
 // order of the output window. Checks, conversion, windows, the batch
 // converter and the tests iterate these tables. Outside the window layer a
 // field is named by its enumerator, so a misspelt field does not compile; the
-// names are the fields' objectNames, for the windows and for messages.
+// names are the widgets' objectNames, for the window layer.
 //
 // Adding an input field: its enumerator in Feld, its row in the field table
 // (Formate.cpp) and its place in its format's field list.

@@ -2,7 +2,7 @@
 //
 // Each check applies its rules in order and stops at the first one that
 // fails; the verdict carries that rule's message (empty for the silent
-// rules), the objectName that gets the focus, and whether the focus moves
+// rules), the field that gets the focus, and whether the focus moves
 // before the message box opens. The normalisations a check makes (zero-filled
 // digit groups, ".00" completion) are written into e.texte and stay there also
 // when a later rule fails; the window writes them back into its fields.
