@@ -109,7 +109,7 @@ std::vector<Aus> AlleSpalten() {
 
 std::string AlsZahl(Zahlform form, std::string_view text) {
     std::string zahl;
-    if (form == Zahlform::Text || form == Zahlform::Zahl) return std::string(text);
+    if (form == Zahlform::Text) return std::string(text);
     if (form == Zahlform::Referenz) {
         for (char c : text)
             if (c != ' ' && c != '.') zahl += c;
