@@ -1,6 +1,5 @@
 #include "konvert/Datensatz.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -19,10 +18,10 @@ std::string Meldungstext(const Punkt& p) {
 // RFC 4180: a field with the separator, a quote or a line break is quoted,
 // its quotes doubled.
 void CsvFeld(std::string& ziel, const std::string& text, char trenner) {
-    const auto besonders = [trenner](char c) {
-        return c == trenner || c == '"' || c == '\r' || c == '\n';
-    };
-    if (std::none_of(text.begin(), text.end(), besonders)) {
+    bool besonders = false; // one pass without branches: most fields are short and plain
+    for (char c : text)
+        besonders |= (c == trenner) | (c == '"') | (c == '\r') | (c == '\n');
+    if (!besonders) {
         ziel += text;
         return;
     }
