@@ -1,5 +1,6 @@
 #include "konvert/Datensatz.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
