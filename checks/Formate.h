@@ -136,7 +136,7 @@ struct Format {
 // batch converter).
 enum class Zahlform {
     Text,     // stays as shown, and is no number: zone
-    Zahl,     // stays as shown, a number already: minutes, seconds, strip width
+    Zahl,     // a number already, only leading zeros go: minutes "05" -> 5, seconds, strip width
     Winkel,   // hemisphere letter and degree sign become the sign: "S00.500000" -> -0.500000
     Meter,    // blanks and leading zeros go: "0571595" -> 571595
     Referenz, // blanks and dots go: "32U  NU  76.15.52.95.51" -> 32UNU7615529551

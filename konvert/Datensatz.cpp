@@ -1,6 +1,8 @@
 #include "konvert/Datensatz.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 
 namespace kartovex::konvert {
 
@@ -34,8 +36,18 @@ void CsvFeld(std::string& ziel, const std::string& text, char trenner) {
 
 // A JSON string; the texts are UTF-8 already, only quotes, backslashes and
 // control characters need escapes.
-void JsonText(std::string& ziel, const std::string& text) {
+void JsonText(std::string& ziel, std::string_view text) {
     ziel += '"';
+    const auto einfach = [](char c) {
+        return c != '"' && c != '\\' && static_cast<unsigned char>(c) >= 0x20;
+    };
+    if (std::all_of(text.begin(), text.end(), einfach)) {
+        const std::size_t vorher = ziel.size();
+        ziel.resize(vorher + text.size() + 1);
+        std::memcpy(ziel.data() + vorher, text.data(), text.size());
+        ziel.back() = '"';
+        return;
+    }
     for (char c : text) {
         switch (c) {
         case '"':
@@ -84,17 +96,76 @@ bool JsonZahl(std::string_view t) {
     return t.empty();
 }
 
-// One value of a JSON record; plain numbers are JSON numbers, an empty
-// number field is null.
-void JsonWert(std::string& ziel, const std::string& text, Zahlform zahl, bool zahlen) {
-    if (!zahlen || zahl == Zahlform::Text) return JsonText(ziel, text);
-    std::string wert = AlsZahl(zahl, text);
-    if (wert.empty())
+// A Zahl, Meter or Winkel text as a plain number, without a copy: its sign
+// and its digits, empty when the text is no number in that form.
+struct Zahlteile {
+    bool negativ = false;
+    std::string_view ziffern;
+};
+
+Zahlteile Teile(Zahlform form, std::string_view v) {
+    Zahlteile z;
+    while (v.starts_with(' '))
+        v.remove_prefix(1);
+    const auto halbkugel = [](char c) { return c == 'N' || c == 'S' || c == 'E' || c == 'W'; };
+    if (form == Zahlform::Winkel && !v.empty() && halbkugel(v[0])) {
+        z.negativ = v[0] == 'S' || v[0] == 'W';
+        v.remove_prefix(1);
+        if (v.ends_with("°")) v.remove_suffix(std::string_view("°").size());
+    }
+    while (v.size() > 1 && v[0] == '0' && v[1] != '.')
+        v.remove_prefix(1);
+    const auto zahlzeichen = [](char c) { return (c >= '0' && c <= '9') || c == '.'; };
+    if (!v.empty() && v[0] != '.' && std::all_of(v.begin(), v.end(), zahlzeichen)) z.ziffern = v;
+    return z;
+}
+
+// A military or UTMREF text without its blanks and dots, appended in runs.
+void OhneTrenner(std::string& ziel, std::string_view text) {
+    const std::size_t vorher = ziel.size();
+    ziel.resize(vorher + text.size());
+    char* w = ziel.data() + vorher;
+    for (char c : text)
+        if (c != ' ' && c != '.') *w++ = c;
+    ziel.resize(std::size_t(w - ziel.data()));
+}
+
+// One value of a CSV record with --numbers.
+void CsvZahl(std::string& ziel, Zahlform form, const std::string& text, char trenner) {
+    if (form == Zahlform::Text) return CsvFeld(ziel, text, trenner);
+    const bool alphanumerisch =
+        (trenner >= '0' && trenner <= '9') || (trenner >= 'A' && trenner <= 'Z') || trenner == '.';
+    if (form == Zahlform::Referenz && !alphanumerisch) return OhneTrenner(ziel, text);
+    if (form != Zahlform::Referenz) {
+        const Zahlteile z = Teile(form, text);
+        // The digits need quotes only when the separator is a digit or '.'.
+        const bool zahlzeichen = (trenner >= '0' && trenner <= '9') || trenner == '.';
+        if (!z.ziffern.empty() && !zahlzeichen) {
+            if (z.negativ) ziel += '-';
+            ziel.append(z.ziffern);
+            return;
+        }
+    }
+    CsvFeld(ziel, AlsZahl(form, text), trenner);
+}
+
+// One value of a JSON record; with --numbers plain numbers are JSON numbers,
+// an empty number field is null.
+void JsonWert(std::string& ziel, const std::string& text, Zahlform form, bool zahlen) {
+    if (!zahlen || form == Zahlform::Text) return JsonText(ziel, text);
+    if (text.empty()) {
         ziel += "null";
-    else if (JsonZahl(wert))
-        ziel += wert;
-    else
-        JsonText(ziel, wert);
+        return;
+    }
+    if (form != Zahlform::Referenz) {
+        const Zahlteile z = Teile(form, text);
+        if (!z.ziffern.empty() && JsonZahl(z.ziffern)) {
+            if (z.negativ) ziel += '-';
+            ziel.append(z.ziffern);
+            return;
+        }
+    }
+    JsonText(ziel, AlsZahl(form, text));
 }
 
 // The name of the format a line was read in; empty when it was not recognised.
@@ -113,51 +184,82 @@ std::vector<Aus> AlleSpalten() {
 
 std::string AlsZahl(Zahlform form, std::string_view text) {
     std::string zahl;
-    if (form == Zahlform::Text || form == Zahlform::Zahl) return std::string(text);
+    if (form == Zahlform::Text) return std::string(text);
     if (form == Zahlform::Referenz) {
-        for (char c : text)
-            if (c != ' ' && c != '.') zahl += c;
+        OhneTrenner(zahl, text);
         return zahl;
     }
-    std::string_view v = text;
-    while (v.starts_with(' '))
-        v.remove_prefix(1);
-    bool negativ = false;
-    if (form == Zahlform::Winkel && !v.empty() && std::string_view("NSEW").find(v[0]) != v.npos) {
-        negativ = v[0] == 'S' || v[0] == 'W';
-        v.remove_prefix(1);
-        if (v.ends_with("°")) v.remove_suffix(std::string_view("°").size());
-    }
-    while (v.size() > 1 && v[0] == '0' && v[1] != '.')
-        v.remove_prefix(1);
-    if (v.empty() || v[0] < '0' || v[0] > '9') return std::string(text);
-    if (negativ) zahl += '-';
-    return zahl.append(v);
+    const Zahlteile z = Teile(form, text);
+    if (z.ziffern.empty()) return std::string(text);
+    if (z.negativ) zahl += '-';
+    return zahl.append(z.ziffern);
 }
 
 std::string Kopfzeile(const Ausgabeform& form) {
+    if (form.geojson) return "{\"type\":\"FeatureCollection\",\"features\":[\n";
     if (form.json) return {};
     std::string kopf = form.formatSpalte ? std::string("zeile") + form.trenner + "format" : "zeile";
+    for (const std::string& name : form.eigene) {
+        kopf += form.trenner;
+        CsvFeld(kopf, name, form.trenner);
+    }
     for (Aus a : form.spalten)
         kopf += form.trenner + std::string(Ausgabefelder()[Index(a)].spalte);
     return kopf + form.trenner + "meldung\r\n";
 }
 
+std::string Schluss(const Ausgabeform& form) {
+    return form.geojson ? "]}\n" : "";
+}
+
+namespace {
+
+// The properties of a JSON record or GeoJSON feature, from the line number to
+// the last chosen output field.
+void JsonEigenschaften(std::string& ziel, std::uint64_t zeile, const Punkt& p,
+                       const Ausgabeform& form) {
+    ziel += "{\"zeile\":" + std::to_string(zeile);
+    if (form.formatSpalte) {
+        ziel += ",\"format\":";
+        JsonText(ziel, Formatspalte(p));
+    }
+    for (std::size_t k = 0; k < p.eigene.size() && k < form.eigene.size(); ++k) {
+        ziel += ',';
+        JsonText(ziel, form.eigene[k]);
+        ziel += ':';
+        JsonText(ziel, p.eigene[k]);
+    }
+    for (Aus a : form.spalten) {
+        const Ausgabefeld& feld = Ausgabefelder()[Index(a)];
+        ziel += ",\"";
+        ziel += feld.spalte;
+        ziel += "\":";
+        JsonWert(ziel, p.felder[Index(a)], feld.zahl, form.zahlen);
+    }
+}
+
+// A point feature at the position in signed decimal degrees.
+void GeoJsonPunkt(std::string& ziel, std::uint64_t zeile, const Punkt& p, const Ausgabeform& form) {
+    if (!p.meldung.empty() || !p.meldungen.empty()) return;
+    ziel += ",{\"type\":\"Feature\",\"geometry\":{\"type\":\"Point\",\"coordinates\":[";
+    for (Aus a : {Aus::texLaengeAUS, Aus::texBreiteAUS}) {
+        const Zahlteile z = Teile(Zahlform::Winkel, p.felder[Index(a)]);
+        if (z.negativ) ziel += '-';
+        ziel.append(z.ziffern);
+        ziel += a == Aus::texLaengeAUS ? "," : "";
+    }
+    ziel += "]},\"properties\":";
+    JsonEigenschaften(ziel, zeile, p, form);
+    ziel += "}}\n";
+}
+
+} // namespace
+
 void HaengeDatensatzAn(std::string& ziel, std::uint64_t zeile, const Punkt& p,
                        const Ausgabeform& form) {
+    if (form.geojson) return GeoJsonPunkt(ziel, zeile, p, form);
     if (form.json) {
-        ziel += "{\"zeile\":" + std::to_string(zeile);
-        if (form.formatSpalte) {
-            ziel += ",\"format\":";
-            JsonText(ziel, Formatspalte(p));
-        }
-        for (Aus a : form.spalten) {
-            const Ausgabefeld& feld = Ausgabefelder()[Index(a)];
-            ziel += ",\"";
-            ziel += feld.spalte;
-            ziel += "\":";
-            JsonWert(ziel, p.felder[Index(a)], feld.zahl, form.zahlen);
-        }
+        JsonEigenschaften(ziel, zeile, p, form);
         ziel += ",\"meldung\":";
         JsonText(ziel, Meldungstext(p));
         ziel += "}\n";
@@ -168,11 +270,14 @@ void HaengeDatensatzAn(std::string& ziel, std::uint64_t zeile, const Punkt& p,
         ziel += form.trenner;
         CsvFeld(ziel, Formatspalte(p), form.trenner);
     }
+    for (const std::string& text : p.eigene) {
+        ziel += form.trenner;
+        CsvFeld(ziel, text, form.trenner);
+    }
     for (Aus a : form.spalten) {
         ziel += form.trenner;
         if (form.zahlen)
-            CsvFeld(ziel, AlsZahl(Ausgabefelder()[Index(a)].zahl, p.felder[Index(a)]),
-                    form.trenner);
+            CsvZahl(ziel, Ausgabefelder()[Index(a)].zahl, p.felder[Index(a)], form.trenner);
         else
             CsvFeld(ziel, p.felder[Index(a)], form.trenner);
     }

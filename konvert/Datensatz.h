@@ -19,13 +19,22 @@ struct Ausgabeform {
     bool zahlen = false;                      // plain numbers instead of the window's texts
     std::vector<Aus> spalten = AlleSpalten(); // the output fields written, in this order
     bool formatSpalte = false; // a column "format" after "zeile": the format each line was read in
+    std::vector<std::string> eigene; // names of the user's own columns
+    // A GeoJSON FeatureCollection: one point feature per line without a
+    // message, the first one's leading ',' to be dropped by the writer.
+    bool geojson = false;
 };
 
-// CSV: the header row "zeile", "format" (formatSpalte only), the column names of the chosen output
-// fields, "meldung". JSON lines have no header (empty text).
+// What closes the output after the last record: "]}" for GeoJSON, else nothing.
+std::string Schluss(const Ausgabeform& form);
+
+// CSV: the header row "zeile", "format" (formatSpalte only), the user's own
+// columns, the column names of the chosen output fields, "meldung". JSON lines
+// have no header (empty text).
 std::string Kopfzeile(const Ausgabeform& form);
 
-// Appends the record of one input line: its number, the output texts (empty
+// Appends the record of one input line: its number, the user's own fields,
+// the output texts (empty
 // when the line failed) and the message (the check's or the line's, or the
 // geodesy messages joined by CR LF; empty when there was none). CSV records
 // end with CR LF, JSON lines with LF.

@@ -23,6 +23,12 @@ public:
 
     // The next line without its LF (and CR before it); false at the end.
     bool naechste(std::string& zeile, bool& zuLang) {
+        if (zurueckgelegt) {
+            zurueckgelegt = false;
+            zeile = std::move(gemerkt);
+            zuLang = gemerktZuLang;
+            return true;
+        }
         zeile.clear();
         zuLang = false;
         bool etwas = false;
@@ -57,6 +63,13 @@ public:
         return etwas;
     }
 
+    // The line comes again with the next call.
+    void legeZurueck(std::string zeile, bool zuLang) {
+        gemerkt = std::move(zeile);
+        gemerktZuLang = zuLang;
+        zurueckgelegt = true;
+    }
+
 private:
     bool fuelle() {
         ein.read(puffer.data(), std::streamsize(puffer.size()));
@@ -68,6 +81,8 @@ private:
     std::vector<char> puffer;
     std::size_t pos = 0, ende = 0;
     bool ersteZeile = true;
+    std::string gemerkt;
+    bool gemerktZuLang = false, zurueckgelegt = false;
 };
 
 struct Block {
@@ -113,7 +128,7 @@ void Verarbeite(Block& b, const Optionen& o) {
     for (std::size_t i = 0; i < b.zeilen.size(); ++i) {
         const std::uint64_t nummer = b.ersteZeile + i;
         if (!b.zuLang[i] && Leer(b.zeilen[i])) continue;
-        const Punkt p = b.zuLang[i] ? ZuLang() : KonvertiereZeile(o.format, b.zeilen[i]);
+        const Punkt p = b.zuLang[i] ? ZuLang() : KonvertiereZeile(o.format, b.zeilen[i], o.zeile);
         if (!p.meldung.empty()) Melde(b, nummer, p.meldung);
         for (const std::string& m : p.meldungen)
             Melde(b, nummer, m);
@@ -156,12 +171,16 @@ private:
 class Ausgeber {
 public:
     Ausgeber(std::ostream& aus, std::ostream& meldungen, const Optionen& o)
-        : aus(aus), meldungen(meldungen), fortschritt(meldungen, o.fortschritt) {}
+        : aus(aus), meldungen(meldungen), fortschritt(meldungen, o.fortschritt),
+          ohneErstesKomma(o.form.geojson) {}
     // After the first failed write nothing more is written or reported: a
     // message stands only for a record that reached the output.
     void schreibe(const Block& b) {
         if (!laeuft()) return;
-        aus.write(b.aus.data(), std::streamsize(b.aus.size()));
+        // GeoJSON features follow each other with a ',' in front, but the first.
+        const std::size_t weg = ohneErstesKomma && !b.aus.empty() ? 1 : 0;
+        if (weg) ohneErstesKomma = false;
+        aus.write(b.aus.data() + weg, std::streamsize(b.aus.size() - weg));
         if (!b.meldungen.empty()) {
             fortschritt.loesche();
             aus.flush(); // records before the messages about them, when both go to one terminal
@@ -184,12 +203,12 @@ private:
     std::ostream& aus;
     std::ostream& meldungen;
     Fortschritt fortschritt;
+    bool ohneErstesKomma;
     Bilanz bilanz;
 };
 
-Bilanz Einfaedig(Zeilenleser& leser, Ausgeber& ausgeber, const Optionen& o) {
+Bilanz Einfaedig(Zeilenleser& leser, Ausgeber& ausgeber, const Optionen& o, std::uint64_t gelesen) {
     Block b;
-    std::uint64_t gelesen = 0;
     while (ausgeber.laeuft() && Fuelle(b, leser, gelesen, o.zeilenJeBlock)) {
         Verarbeite(b, o);
         ausgeber.schreibe(b);
@@ -200,7 +219,7 @@ Bilanz Einfaedig(Zeilenleser& leser, Ausgeber& ausgeber, const Optionen& o) {
 // The calling thread reads and writes; the workers convert. A ring of blocks
 // bounds the memory: block k lives in slot k modulo the ring size and is
 // written, in order, before its slot takes a new block.
-Bilanz Parallel(Zeilenleser& leser, Ausgeber& ausgeber, const Optionen& o) {
+Bilanz Parallel(Zeilenleser& leser, Ausgeber& ausgeber, const Optionen& o, std::uint64_t gelesen) {
     std::vector<Block> ring(2 * std::size_t(o.threads) + 2);
     std::mutex m;
     std::condition_variable arbeit, fertig;
@@ -224,7 +243,7 @@ Bilanz Parallel(Zeilenleser& leser, Ausgeber& ausgeber, const Optionen& o) {
             }
         });
 
-    std::uint64_t gelesen = 0, angefangen = 0, geschrieben = 0;
+    std::uint64_t angefangen = 0, geschrieben = 0;
     const auto schreibeFertige = [&](bool warten) {
         while (geschrieben < angefangen) {
             Block& b = ring[geschrieben % ring.size()];
@@ -269,11 +288,28 @@ Bilanz Parallel(Zeilenleser& leser, Ausgeber& ausgeber, const Optionen& o) {
 Bilanz Konvertiere(std::istream& ein, std::ostream& aus, std::ostream& meldungen,
                    const Optionen& optionen) {
     SammleMeldungen();
-    aus << Kopfzeile(optionen.form);
     Zeilenleser leser(ein);
-    Ausgeber ausgeber(aus, meldungen, optionen);
-    return optionen.threads <= 1 ? Einfaedig(leser, ausgeber, optionen)
-                                 : Parallel(leser, ausgeber, optionen);
+    Optionen o = optionen;
+    std::uint64_t gelesen = 0;
+    std::string erste;
+    if (bool zuLang = false; leser.naechste(erste, zuLang)) {
+        const std::vector<std::string> eigene = EigeneFelder(o.format, erste, o.zeile.trenner);
+        o.zeile.eigeneSpalten = eigene.size();
+        if (o.kopfzeile) {
+            o.form.eigene = eigene;
+            gelesen = 1;
+        } else {
+            for (std::size_t k = 0; k < eigene.size(); ++k)
+                o.form.eigene.push_back("feld" + std::to_string(Formatfelder(o.format) + k + 1));
+            leser.legeZurueck(std::move(erste), zuLang);
+        }
+    }
+    aus << Kopfzeile(o.form);
+    Ausgeber ausgeber(aus, meldungen, o);
+    const Bilanz bilanz = o.threads <= 1 ? Einfaedig(leser, ausgeber, o, gelesen)
+                                         : Parallel(leser, ausgeber, o, gelesen);
+    if (aus.good()) aus << Schluss(o.form) << std::flush;
+    return bilanz;
 }
 
 } // namespace kartovex::konvert

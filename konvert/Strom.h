@@ -19,6 +19,8 @@ struct Optionen {
     unsigned threads = 1; // 1: everything on the calling thread
     std::size_t zeilenJeBlock = 2048;
     bool fortschritt = false; // progress line on `meldungen` after a second
+    Zeilenform zeile;         // separator; the user's own columns are counted here
+    bool kopfzeile = false;   // the first line names the columns and is not converted
 };
 
 struct Bilanz {
@@ -28,7 +30,10 @@ struct Bilanz {
 };
 
 // Converts every line of `ein` and writes the header and one record per line
-// that is not empty (only blanks count as empty) to `aus`. Each message goes
+// that is not empty (only blanks count as empty) to `aus`. The first line
+// (the header line with Optionen::kopfzeile) sets how many fields of the
+// user's own follow the format's fields; they go into every record, named by
+// the header line or as feld<n> after their place n in the line. Each message goes
 // to `meldungen` as "Zeile <n>: <text>" on one line, in input order.
 Bilanz Konvertiere(std::istream& ein, std::ostream& aus, std::ostream& meldungen,
                    const Optionen& optionen);

@@ -114,10 +114,15 @@ struct Zeilenfelder {
     }
 };
 
-Zeilenfelder Zerlege(std::string_view zeile) {
+std::string_view Trennzeichen(const char& trenner) {
+    return trenner != 0 ? std::string_view(&trenner, 1) : std::string_view(";\t");
+}
+
+Zeilenfelder Zerlege(std::string_view zeile, char trenner) {
     Zeilenfelder z;
+    const std::string_view trennzeichen = Trennzeichen(trenner);
     for (;;) {
-        const std::size_t ende = zeile.find_first_of(";\t");
+        const std::size_t ende = zeile.find_first_of(trennzeichen);
         if (z.anzahl < z.feld.size()) z.feld[z.anzahl] = ohneBlanks(zeile.substr(0, ende));
         ++z.anzahl;
         if (ende == std::string_view::npos) return z;
@@ -146,20 +151,43 @@ std::size_t HoechsteFeldzahl(const Format& a) {
     return a.felder.size() + a.optionen.size();
 }
 
+// A leading sign of a degree field of the geographic formats: '-' for south
+// or west, '+' for north or east; 0 without one.
+char Vorzeichen(const Format& a, std::size_t feld, std::string_view text) {
+    const bool grad =
+        a.nummer <= Eingabeformat::GradMinSek && (feld == 0 || feld == a.felder.size() / 2);
+    return grad && (text.starts_with('-') || text.starts_with('+')) ? text[0] : 0;
+}
+
 // Fills the calculation window's record from the line; returns the message of
 // the first fault.
-std::string Eintippen(const Format& a, std::string_view zeile, Eingabe& e) {
-    const Zeilenfelder felder = Zerlege(zeile);
-    if (felder.anzahl > HoechsteFeldzahl(a))
+std::string Eintippen(const Format& a, std::string_view zeile, const Zeilenform& form, Eingabe& e) {
+    const Zeilenfelder felder = Zerlege(zeile, form.trenner);
+    if (const std::size_t erlaubt = HoechsteFeldzahl(a) + form.eigeneSpalten;
+        felder.anzahl > erlaubt)
         return "Die Zeile hat " + std::to_string(felder.anzahl) +
-               " Felder, erlaubt sind höchstens " + std::to_string(HoechsteFeldzahl(a)) + ": " +
+               " Felder, erlaubt sind höchstens " + std::to_string(erlaubt) + ": " +
                Zeilenaufbau(a.nummer);
-    for (std::size_t i = 0; i < a.felder.size() && i < felder.anzahl; ++i)
-        if (std::string m = Tippe(a.felder[i], felder[i], e[a.felder[i]]); !m.empty()) return m;
+    std::array<char, 2> vorzeichen{}; // of latitude and longitude
+    for (std::size_t i = 0; i < a.felder.size() && i < felder.anzahl; ++i) {
+        std::string_view text = felder[i];
+        if (const char v = Vorzeichen(a, i, text)) {
+            vorzeichen[i == 0 ? 0 : 1] = v;
+            text.remove_prefix(1);
+        }
+        if (std::string m = Tippe(a.felder[i], text, e[a.felder[i]]); !m.empty()) return m;
+    }
     // The option groups after the coordinates; left out, the window's start.
     for (std::size_t i = 0; i < a.optionen.size(); ++i) {
         const std::size_t k = a.felder.size() + i;
-        if (std::string m = Option(felder[k], a.optionen[i], e); !m.empty()) return m;
+        const char v = i < vorzeichen.size() ? vorzeichen[i] : 0;
+        if (v != 0 && !felder[k].empty())
+            return "Vorzeichen und Halbkugel zugleich sind nicht zulässig: »" + std::string(1, v) +
+                   "« und »" + std::string(felder[k]) + "«!";
+        if (v == '-')
+            e.schalteAn(a.optionen[i].andere);
+        else if (std::string m = Option(felder[k], a.optionen[i], e); !m.empty())
+            return m;
     }
     return {};
 }
@@ -211,8 +239,29 @@ void SammleMeldungen() {
     });
 }
 
-Punkt KonvertiereZeile(int format, std::string_view zeile) {
+std::size_t Formatfelder(int format) {
+    return HoechsteFeldzahl(FormatFuer(format));
+}
+
+std::vector<std::string> EigeneFelder(int format, std::string_view zeile, char trenner) {
+    std::vector<std::string> eigene;
+    // A recognised line is one coordinate text as a whole: it has no fields of its own.
+    if (format == Automatisch) return eigene;
+    const std::string_view trennzeichen = Trennzeichen(trenner);
+    for (std::size_t n = 0, bis = Formatfelder(format);; ++n) {
+        const std::size_t ende = zeile.find_first_of(trennzeichen);
+        if (n >= bis) eigene.emplace_back(ohneBlanks(zeile.substr(0, ende)));
+        if (ende == std::string_view::npos) return eigene;
+        zeile.remove_prefix(ende + 1);
+    }
+}
+
+Punkt KonvertiereZeile(int format, std::string_view zeile, const Zeilenform& form) {
     Punkt p;
+    if (form.eigeneSpalten > 0) {
+        p.eigene = EigeneFelder(format, zeile, form.trenner);
+        p.eigene.resize(form.eigeneSpalten);
+    }
     Eingabe e;
     if (format == Automatisch) {
         const auto erkannt = Erkenne(zeile);
@@ -223,7 +272,7 @@ Punkt KonvertiereZeile(int format, std::string_view zeile) {
         format = erkannt->format;
         p.meldung = EintippenErkannt(*erkannt, e);
     } else {
-        p.meldung = Eintippen(FormatFuer(format), zeile, e);
+        p.meldung = Eintippen(FormatFuer(format), zeile, form, e);
     }
     p.format = format;
     if (p.meldung.empty() && format == Eingabeformat::UTMzivil) {

@@ -33,6 +33,14 @@ std::string Zeilenaufbau(int format);
 // From here on the fields of the Gauss-Krueger frame.
 inline constexpr std::size_t ErstesGKFeld = Index(Aus::texGKRechtsAUS);
 
+// How the lines of an input are read.
+struct Zeilenform {
+    char trenner = 0; // field separator; 0: ';' or a tab
+    // How many of the user's own fields may follow the format's fields: they
+    // are copied into the record unchanged. A line with more fails.
+    std::size_t eigeneSpalten = 0;
+};
+
 struct Punkt {
     int format = 0;                     // the format the line was read in; 0: not recognised
     bool ok = false;                    // checked and converted: felder hold the output
@@ -41,7 +49,17 @@ struct Punkt {
     // The texts the output window shows, by Aus; the Gauss-Krueger ones
     // empty when the window hides that frame.
     std::array<std::string, AusAnzahl> felder;
+    // The user's own fields of the line, as many as Zeilenform allows, also
+    // when the line failed.
+    std::vector<std::string> eigene;
 };
+
+// The number of fields a format's own part of a line can have: its coordinate
+// fields and its option groups.
+std::size_t Formatfelder(int format);
+
+// The fields after the format's own ones, blanks around each removed.
+std::vector<std::string> EigeneFelder(int format, std::string_view zeile, char trenner = 0);
 
 // Installs the geodesy module's message output so that each thread collects
 // the messages of the line it converts (outside a conversion they go to
@@ -50,7 +68,8 @@ void SammleMeldungen();
 
 // Converts one line (without its line end) of the given format.
 //
-// The fields of a line are separated by ';' or tabs; blanks around a field
+// The fields of a line are separated by ';' or tabs (or the separator of
+// the Zeilenform); blanks around a field
 // are not part of it. The fields follow the calculation window's order
 // (Zeilenaufbau); missing trailing fields count as empty fields. After the
 // coordinate fields of the geographic formats may follow the hemispheres
@@ -71,7 +90,11 @@ void SammleMeldungen();
 //
 // Safe to call from several threads at once. The geodesy messages of the
 // call land in Punkt::meldungen once SammleMeldungen has run.
-Punkt KonvertiereZeile(int format, std::string_view zeile);
+//
+// The degrees of formats 1 to 3 may carry a sign instead of a hemisphere
+// field: "-33.9;18.4" is 33.9° south, 18.4° east. A sign together with a
+// hemisphere field that is not empty fails the line.
+Punkt KonvertiereZeile(int format, std::string_view zeile, const Zeilenform& form = {});
 
 inline constexpr std::string_view KeineKoordinate =
     "Keine Koordinate in einer bekannten Schreibweise.";

@@ -4,6 +4,7 @@
 
 #include <csignal>
 
+#include <algorithm>
 #include <charconv>
 #include <cstring>
 #include <filesystem>
@@ -11,15 +12,18 @@
 #include <iostream>
 #include <locale>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <thread>
 #include <utility>
+#include <vector>
 
 #include "Version.h"
 #include "geodesy/modKartovex.h"
 #include "konvert/Schreiber.h"
 #include "konvert/Strom.h"
 
+using namespace kartovex;
 using namespace kartovex::konvert;
 
 namespace {
@@ -30,12 +34,16 @@ constexpr const char* Programm = "kartovex-konvert";
 // every option named here, the formats and the exit codes must appear there.
 void Hilfe(std::ostream& aus) {
     aus << "Aufruf: " << Programm
-        << " --format FORMAT [--json] [--numbers] [--delimiter ZEICHEN]\n"
+        << " --format FORMAT [--json | --geojson] [--columns GRUPPEN]\n"
+           "       [--numbers] [--delimiter ZEICHEN] [--separator ZEICHEN] [--header]\n"
            "       [--threads N] [DATEI]\n\n"
            "Liest einen Punkt je Zeile aus DATEI (ohne DATEI oder mit - von der\n"
            "Standardeingabe) und schreibt jeden Punkt in allen Formaten als CSV\n"
            "(Trennzeichen ';', Kopfzeile mit den Feldnamen) oder mit --json als\n"
            "JSON-Zeilen. Felder einer Eingabezeile trennt ';' oder ein Tabulator.\n"
+           "Felder nach denen des Formats sind eigene Spalten: Sie stehen unverändert\n"
+           "vor den Ergebnissen. Grad der Formate 1 bis 3 dürfen ein Vorzeichen statt\n"
+           "eines Halbkugelfelds tragen (-33.9;18.4 ist 33.9° S, 18.4° E).\n"
            "Meldungen stehen mit ihrer Zeilennummer auf der Standardfehlerausgabe,\n"
            "auf einem Terminal auch eine Fortschrittszeile.\n\n"
            "Optionen (ein Wert auch nach '=', etwa --threads=2; -- beendet die Optionen):\n"
@@ -44,10 +52,19 @@ void Hilfe(std::ostream& aus) {
            "                       (wie beim Einfügen ins Eingangsfenster); das erkannte\n"
            "                       Format steht in der Spalte format\n"
            "  --json               JSON-Zeilen statt CSV schreiben\n"
+           "  --geojson            eine GeoJSON-FeatureCollection von Punkten schreiben\n"
+           "                       (Zeilen mit Meldung fehlen darin; ihre Zahl steht am\n"
+           "                       Ende auf der Standardfehlerausgabe)\n"
+           "  --columns GRUPPEN    nur diese Spaltengruppen in dieser Reihenfolge, durch\n"
+           "                       Kommas getrennt: dezimal, gradmin, gradminsek, utm,\n"
+           "                       mil, ref, gk (Vorgabe: alle)\n"
            "  --numbers            schlichte Zahlen statt der Texte des Ausgabefensters:\n"
            "                       Grad mit Vorzeichen (Süd und West negativ), ganze Meter\n"
            "                       ohne führende Nullen, UTM mil und UTMREF ohne Leerzeichen\n"
            "  --delimiter ZEICHEN  Trennzeichen der CSV-Ausgabe (Vorgabe: ';')\n"
+           "  --separator ZEICHEN  Trennzeichen der Eingabe (Vorgabe: ';' oder Tabulator)\n"
+           "  --header             die erste Zeile ist eine Kopfzeile: nicht rechnen, die\n"
+           "                       Namen eigener Spalten übernehmen\n"
            "  --threads N          Zahl der rechnenden Threads (Vorgabe: alle Kerne)\n"
            "  -h, --help           diese Hilfe zeigen\n"
            "  --version            die Versionsnummer zeigen\n\n"
@@ -72,6 +89,27 @@ char Dezimaltrenner() {
     } catch (const std::exception&) {
         return '.';
     }
+}
+
+// The output fields of the groups of --columns ("dezimal,utm,gk": format
+// names or numbers) in the order given; returns the fault or the empty text.
+std::string Spaltenwahl(const std::string& liste, std::vector<Aus>& spalten) {
+    spalten.clear();
+    std::vector<int> gewaehlt;
+    std::istringstream gruppen(liste);
+    for (std::string gruppe; std::getline(gruppen, gruppe, ',');) {
+        const auto f = FormatAusName(gruppe);
+        if (!f)
+            return "unbekannte Spaltengruppe »" + gruppe +
+                   "« (dezimal, gradmin, gradminsek, utm, mil, ref, gk)";
+        if (std::find(gewaehlt.begin(), gewaehlt.end(), *f) != gewaehlt.end())
+            return "Spaltengruppe »" + gruppe + "« doppelt";
+        gewaehlt.push_back(*f);
+        for (const Ausgabefeld& feld : Ausgabefelder())
+            if (feld.format == *f) spalten.push_back(feld.feld);
+    }
+    if (spalten.empty()) return "--columns braucht eine Liste von Spaltengruppen";
+    return {};
 }
 
 // Ctrl+C on a terminal: the progress line goes before the program ends by the
@@ -142,6 +180,21 @@ int main(int argc, char* argv[]) {
             o.form.json = true;
         } else if (a == "--numbers") {
             o.form.zahlen = true;
+        } else if (a == "--geojson") {
+            o.form.geojson = true;
+        } else if (a == "--columns") {
+            const auto w = wert();
+            if (!w) return Aufruffehler("--columns braucht eine Liste von Spaltengruppen");
+            if (std::string fehler = Spaltenwahl(*w, o.form.spalten); !fehler.empty())
+                return Aufruffehler(fehler);
+        } else if (a == "--header") {
+            o.kopfzeile = true;
+        } else if (a == "--separator") {
+            const auto w = wert();
+            if (!w || w->size() != 1 || std::strchr("\"\r\n", (*w)[0]))
+                return Aufruffehler(
+                    "--separator braucht genau ein Zeichen (nicht \" oder Zeilenende)");
+            o.zeile.trenner = (*w)[0];
         } else if (a == "--delimiter") {
             const auto w = wert();
             if (!w || w->size() != 1 || std::strchr("\"\r\n", (*w)[0]))
@@ -161,6 +214,7 @@ int main(int argc, char* argv[]) {
         if (angehaengt) return Aufruffehler(a + " nimmt keinen Wert");
     }
     if (!formatDa) return Aufruffehler("--format fehlt");
+    if (o.form.json && o.form.geojson) return Aufruffehler("--json oder --geojson, nicht beide");
 
     std::ifstream dateistrom;
     if (datei != "-") {
@@ -194,5 +248,9 @@ int main(int argc, char* argv[]) {
         std::cerr << Programm << ": Lesefehler in " << datei << '\n';
         return 2;
     }
+    if (o.form.geojson && b.fehler > 0)
+        std::cerr << Programm << ": " << b.fehler
+                  << (b.fehler == 1 ? " Zeile mit Meldung fehlt" : " Zeilen mit Meldung fehlen")
+                  << " in der GeoJSON-Ausgabe.\n";
     return b.fehler == 0 ? 0 : 1;
 }

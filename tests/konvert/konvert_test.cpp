@@ -52,12 +52,24 @@ struct Lauf {
     Bilanz bilanz;
 };
 
+Ausgabeform Form(bool json, char trenner) {
+    Ausgabeform form;
+    form.json = json;
+    form.trenner = trenner;
+    return form;
+}
+
 // Small blocks, so that a few lines already make several.
 Lauf Konvertiere(const std::string& eingabe, int format, Ausgabeform form = {},
                  unsigned threads = 1) {
     std::istringstream ein(eingabe);
     std::ostringstream aus, meldungen;
-    const Bilanz b = konvert::Konvertiere(ein, aus, meldungen, {format, form, threads, 64, false});
+    Optionen o;
+    o.format = format;
+    o.form = form;
+    o.threads = threads;
+    o.zeilenJeBlock = 64;
+    const Bilanz b = konvert::Konvertiere(ein, aus, meldungen, o);
     return {aus.str(), meldungen.str(), b};
 }
 
@@ -125,7 +137,7 @@ TEST(Konvert, FehlerhafteLeereUndUeberlangeZeilen) {
         nummern += std::to_string(i + 1) + " ";
         if (!meldung.empty()) meldungen += "Zeile " + std::to_string(i + 1) + ": " + meldung + "\n";
     }
-    const Lauf l = Konvertiere(eingabe, 1, {true, ';'});
+    const Lauf l = Konvertiere(eingabe, 1, Form(true, ';'));
     EXPECT_EQ(l.meldungen, meldungen);
     for (const std::string& satz : Teile(l.aus, '\n'))
         if (!satz.empty()) gelesen += satz.substr(9, satz.find(',') - 9) + " ";
@@ -141,8 +153,8 @@ TEST(Konvert, CsvNachRfc4180UndJsonMitEscapes) {
     } faelle[] = {
         {false, ';', "1;1;\"",
          ";\"Für die Halbkugel der Breite (N oder S) ist »\"\"« nicht zulässig!\"\r\n"},
-        {false, ',', "1;2;3;4;5",
-         ",\"Die Zeile hat 5 Felder, erlaubt sind höchstens 4: Breite;Länge[;N|S[;E|W]]\"\r\n"},
+        {false, ',', "1;2;3;4;5\n1;2;3;4;5;6",
+         ",\"Die Zeile hat 6 Felder, erlaubt sind höchstens 5: Breite;Länge[;N|S[;E|W]]\"\r\n"},
         {true, ';', "1;1;\\",
          "\"meldung\":\"Für die Halbkugel der Breite (N oder S) ist »\\\\« nicht zulässig!\"}\n"},
         {true, ';', "48.5;9\"5",
@@ -151,7 +163,7 @@ TEST(Konvert, CsvNachRfc4180UndJsonMitEscapes) {
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.zeile);
-        const Lauf l = Konvertiere(f.zeile, 1, {f.json, f.trenner});
+        const Lauf l = Konvertiere(f.zeile, 1, Form(f.json, f.trenner));
         EXPECT_TRUE(l.aus.ends_with(f.ende)) << l.aus;
     }
 }

@@ -170,6 +170,9 @@ TEST(Programm, LesbareSpaltenUndZahlen) {
         {"--numbers", "48.4363326641023;9.96796724981198",
          "1;48.436333;9.967967;48;26.179960;9;58.078035;48;26;10.80;9;58;4.68;"
          "32U;571595;5365251;32UNU7615529551;32UNU7159565251;3571699;5366959;3;9;\r\n"},
+        {"--numbers", "48.09;9.09",
+         "1;48.090000;9.090000;48;5.400000;9;5.400000;48;5;24.00;9;5;24.00;32U;506702;5326307;"
+         "32UNU0266730027;32UNU0670226307;3506781;5328000;3;9;\r\n"},
         {"--numbers", "0.5;0.25;S;W",
          "1;-0.500000;-0.250000;-0;30.000000;-0;15.000000;-0;30;0.00;-0;15;0.00;"
          "30M;806113;9944671;30MZE0464161731;30MZE0611344671;;;;;\r\n"},
@@ -188,4 +191,117 @@ TEST(Programm, LesbareSpaltenUndZahlen) {
         const bool json = std::string(f.optionen).find("json") != std::string::npos;
         EXPECT_EQ(e.aus, (json ? "" : kopf) + f.ausgabe);
     }
+}
+
+// The user's own fields after the format's ones go through, ahead of the
+// results, named by --header or by their place; signed degrees; --separator.
+TEST(Programm, EigeneSpaltenVorzeichenUndTrenner) {
+    const struct {
+        const char *optionen, *eingabe, *kopf, *satz, *fehler;
+    } faelle[] = {
+        {"--header", "b;l;ns;ew;name;nr\n-33.9;18.4;;;Kapstadt; 7 \n",
+         "zeile;name;nr;breite;laenge;breite_grad;", "\r\n2;Kapstadt;7;S33.900000;E018.400000;S33;",
+         ""},
+        {"--header --json", "b;l;ns;ew;name\n48.5;9.5;;;Ulm\n", "",
+         "{\"zeile\":2,\"name\":\"Ulm\",\"breite\":\"N48.500000\",", ""},
+        {"", "48.5;9.5;;;ID1\n\n48.5;9.5\n", "zeile;feld5;breite;laenge;",
+         "\r\n1;ID1;N48.500000;E009.500000;N48;30.000000;E009;30.000000;N48;30;0.00;E009;30;"
+         "0.00;32U;0536936;5371996;",
+         ""},
+        {"", "48.5;9x5;;;ID4\n", "", "\r\n1;ID4;;;",
+         "Zeile 1: Die Eingabe von x ist für die Länge"},
+        {"", "1;2;;;a\n1;2;;;a;b\n", "", "\r\n2;a;;;",
+         "Zeile 2: Die Zeile hat 6 Felder, erlaubt sind höchstens 5: Breite;Länge[;N|S[;E|W]]"},
+        {"--format 4", "32U;0571595;5365251;Ulm\n", "zeile;feld4;breite;", "\r\n1;Ulm;N48.436331;",
+         ""},
+        {"", "-33.9;-18.4\n", "", "\r\n1;S33.900000;W018.400000;", ""},
+        {"--format 2", "-33;54;+18;24\n", "", "\r\n1;S33.900000;E018.400000;", ""},
+        {"--format 3", "-0;30;0;-0;15;0;;\n", "", "\r\n1;S00.500000;W000.250000;", ""},
+        {"", "-33.9;18.4;S\n", "", "\r\n1;;;",
+         "Zeile 1: Vorzeichen und Halbkugel zugleich sind nicht zulässig: »-« und »S«!"},
+        {"--format 2", "33;54;+18;24;N;E\n", "", "\r\n1;;;",
+         "Zeile 1: Vorzeichen und Halbkugel zugleich sind nicht zulässig: »+« und »E«!"},
+        {"--separator , --delimiter '|'", "48.5,9.5,S,,x;y\n", "zeile|feld5|breite|",
+         "\r\n1|x;y|S48.500000|E009.500000|", ""},
+        {"--separator=,", "48.5;9.5\n", "", "\r\n1;;;", "Die Eingabe von ; ist für die Breite"},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(std::string(f.optionen) + " " + f.eingabe);
+        const std::string format =
+            std::string(f.optionen).find("--format") == std::string::npos ? "--format 1 " : "";
+        const Ergebnis e = Shell("$K " + format + f.optionen + " $EIN", f.eingabe);
+        EXPECT_TRUE(e.aus.starts_with(f.kopf)) << e.aus;
+        EXPECT_NE(e.aus.find(f.satz), std::string::npos) << e.aus;
+        EXPECT_NE(e.fehler.find(f.fehler), std::string::npos) << e.fehler;
+        EXPECT_EQ(e.status, *f.fehler ? 1 : 0);
+    }
+}
+
+// --columns picks groups in the order given; wrong lists are wrong calls.
+TEST(Programm, Spaltenwahl) {
+    const struct {
+        const char *optionen, *text;
+        int status;
+    } faelle[] = {
+        {"--columns utm,dezimal",
+         "zeile;utm_zone;utm_rechts;utm_hoch;breite;laenge;meldung\r\n"
+         "1;32U;0536936;5371996;N48.500000;E009.500000;\r\n",
+         0},
+        {"--columns=ref,7,mil --numbers",
+         "zeile;utmref;gk_rechts;gk_hoch;gk_streifen;gk_meridian;utm_mil;meldung\r\n"
+         "1;32UNU3693671996;3537027;5373707;3;9;32UNU3761993966;\r\n",
+         0},
+        {"--columns gradmin --json",
+         "{\"zeile\":1,\"breite_grad\":\"N48\",\"breite_minuten\":\"30.000000\","
+         "\"laenge_grad\":\"E009\",\"laenge_minuten\":\"30.000000\",\"meldung\":\"\"}\n",
+         0},
+        {"--columns utm,wgs84", "unbekannte Spaltengruppe »wgs84«", 2},
+        {"--columns utm,4", "Spaltengruppe »4« doppelt", 2},
+        {"--columns ,", "unbekannte Spaltengruppe »«", 2},
+        {"--json --geojson", "--json oder --geojson, nicht beide", 2},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.optionen);
+        const Ergebnis e = Shell(std::string("$K --format 1 ") + f.optionen + " $EIN", "48.5;9.5");
+        EXPECT_EQ(e.status, f.status);
+        if (f.status == 0)
+            EXPECT_EQ(e.aus, f.text);
+        else
+            EXPECT_NE(e.fehler.find(f.text), std::string::npos) << e.fehler;
+    }
+}
+
+// 1000 points as GeoJSON, read back by Python's json module: every point
+// without a message is a feature at its signed position, with its own field.
+TEST(Programm, GeoJsonFuerEinenParser) {
+    std::string eingabe, erwartet;
+    char zeile[96];
+    for (int i = 1; i <= 1000; ++i) {
+        const double breite = -79.5 + (i * 7919 % 159000) / 1000.0,
+                     laenge = -179.5 + (i * 104729 % 359000) / 1000.0;
+        if (i % 100 == 0) {
+            eingabe += "kaputt;1;;;P" + std::to_string(i) + "\n";
+            continue;
+        }
+        std::snprintf(zeile, sizeof zeile, "%.6f;%.6f;;;P%d\n", breite, laenge, i);
+        eingabe += zeile;
+        std::snprintf(zeile, sizeof zeile, "%d %.6f %.6f P%d\n", i, laenge, breite, i);
+        erwartet += zeile;
+    }
+    const Ergebnis e =
+        Shell("$K --format 1 --geojson --columns utm $EIN > $EIN.json; echo $? >&2; python3 -c '"
+              "import json, sys\n"
+              "d = json.load(open(sys.argv[1]))\n"
+              "assert d[\"type\"] == \"FeatureCollection\"\n"
+              "for f in d[\"features\"]:\n"
+              "    assert f[\"type\"] == \"Feature\" and f[\"geometry\"][\"type\"] == \"Point\"\n"
+              "    p = f[\"properties\"]; x, y = f[\"geometry\"][\"coordinates\"]\n"
+              "    assert p[\"utm_zone\"] != \"\"\n"
+              "    print(p[\"zeile\"], \"%.6f %.6f\" % (x, y), p[\"feld5\"])\n"
+              "' $EIN.json",
+              eingabe);
+    EXPECT_EQ(e.aus, erwartet);
+    EXPECT_NE(e.fehler.find("10 Zeilen mit Meldung fehlen in der GeoJSON-Ausgabe.\n1\n"),
+              std::string::npos)
+        << e.fehler;
 }
