@@ -441,39 +441,7 @@ bool schnellGelesen(const std::string& text, double& wert) {
 
 } // namespace
 
-namespace {
-
-// The output stages read each coordinate text several times per point (every
-// stage and routine reads its own copy), so the last two texts read and their
-// values are kept, per thread. The value depends on the characters alone.
-struct Gelesen {
-    std::array<char, 24> text{};
-    std::size_t laenge = SIZE_MAX; // SIZE_MAX: nothing kept yet
-    double wert = 0.0;
-};
-thread_local std::array<Gelesen, 2> zuletztGelesen;
-thread_local std::size_t naechsterPlatz = 0;
-
-double liesZahl(const std::string& text);
-
-} // namespace
-
 double Zahlwert(const std::string& text) {
-    const std::size_t n = text.size();
-    if (n > std::tuple_size_v<decltype(Gelesen::text)>) return liesZahl(text);
-    for (const Gelesen& g : zuletztGelesen)
-        if (g.laenge == n && std::memcmp(g.text.data(), text.data(), n) == 0) return g.wert;
-    Gelesen& neu = zuletztGelesen[naechsterPlatz];
-    naechsterPlatz ^= 1;
-    neu.wert = liesZahl(text);
-    std::memcpy(neu.text.data(), text.data(), n);
-    neu.laenge = n;
-    return neu.wert;
-}
-
-namespace {
-
-double liesZahl(const std::string& text) {
     double schnell = 0.0;
     if (schnellGelesen(text, schnell)) return schnell;
     std::string& zahl = Zahlpuffer();
@@ -500,8 +468,6 @@ double liesZahl(const std::string& text) {
     }
     return teile.negativ ? -wert : wert;
 }
-
-} // namespace
 
 std::string Zahltext(double wert) {
     return std::string(intern::Zahltextzeichen(wert).text());
