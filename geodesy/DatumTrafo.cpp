@@ -2,6 +2,7 @@
 #include <cmath>
 #include <string>
 
+#include "Ausgabewege.h"
 #include "Ellipsoide.h"
 #include "Fehlerbehandlung.h"
 #include "Zahlform.h"
@@ -37,8 +38,11 @@ const Richtungsdaten GRS80NachBessel{intern::GRS80, intern::Bessel, -Verschiebun
 
 } // namespace
 
-void DatumTrafo(std::string& Breite, std::string& Laenge, std::string& Hoehe,
-                std::string& Richtung) {
+namespace {
+
+// DatumTrafo; the height text is written only when HoeheAus is given.
+void verschiebe(std::string& Breite, std::string& Laenge, const std::string& Hoehe,
+                const std::string& Richtung, std::string* HoeheAus) {
     if (Richtung.empty()) return;
     mitWertpruefung([&] {
         // The system passes only "BG" and "GB"; any other code is treated as a
@@ -80,8 +84,20 @@ void DatumTrafo(std::string& Breite, std::string& Laenge, std::string& Hoehe,
         pruefeWerte(breite, laenge, hoehe);
         Breite.assign(intern::Zahltextzeichen(breite).text());
         Laenge.assign(intern::Zahltextzeichen(laenge).text());
-        Hoehe.assign(intern::Zahltextzeichen(hoehe).text());
+        if (HoeheAus != nullptr) HoeheAus->assign(intern::Zahltextzeichen(hoehe).text());
     });
+}
+
+} // namespace
+
+void DatumTrafo(std::string& Breite, std::string& Laenge, std::string& Hoehe,
+                std::string& Richtung) {
+    verschiebe(Breite, Laenge, Hoehe, Richtung, &Hoehe);
+}
+
+void intern::DatumTrafoOhneHoehe(std::string& Breite, std::string& Laenge, const std::string& Hoehe,
+                                 const std::string& Richtung) {
+    verschiebe(Breite, Laenge, Hoehe, Richtung, nullptr);
 }
 
 } // namespace modKartovex

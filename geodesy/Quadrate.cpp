@@ -57,6 +57,22 @@ std::string_view Buchstabe(std::string_view satz, int n) {
                : std::string_view{};
 }
 
+// A few characters collected without the heap; the caller knows they fit.
+struct Kurztext {
+    std::array<char, 32> zeichen;
+    std::size_t laenge = 0;
+    Kurztext& operator+=(std::string_view teil) {
+        for (const char z : teil)
+            zeichen[laenge++] = z;
+        return *this;
+    }
+    Kurztext& operator+=(char z) {
+        zeichen[laenge++] = z;
+        return *this;
+    }
+    std::string_view text() const { return {zeichen.data(), laenge}; }
+};
+
 } // namespace
 
 void UTMziv_UTMmil(std::string& Zone, std::string& Rechts, std::string& Hoch) {
@@ -80,20 +96,29 @@ void UTMziv_UTMmil(std::string& Zone, std::string& Rechts, std::string& Hoch) {
             Buchstabe(Zeilensatz(ziffer(hoch[1]), z), ziffer(hoch[2]) + 1);
 
         // Nothing can fail from here. The tail is put together first and
-        // appended at once. A "character" of a malformed text may span many
-        // bytes, so the tail grows as it needs.
-        std::string teil;
-        teil.reserve(32);
-        teil += "  ";
-        teil += spalte;
-        teil += zeile;
-        teil += "  ";
-        for (std::size_t stelle = 3; stelle <= 7; ++stelle) {
-            if (stelle > 3) teil += '.';
-            teil += rechts[stelle];
-            teil += hoch[stelle];
+        // appended at once: in a fixed buffer when both texts are ASCII (each
+        // character one byte, at most 20 bytes), else in a string, since a
+        // "character" of a malformed text may span many bytes.
+        auto schreibeTeil = [&](auto& teil) {
+            teil += "  ";
+            teil += spalte;
+            teil += zeile;
+            teil += "  ";
+            for (std::size_t stelle = 3; stelle <= 7; ++stelle) {
+                if (stelle > 3) teil += '.';
+                teil += rechts[stelle];
+                teil += hoch[stelle];
+            }
+        };
+        if (rechts.ascii() && hoch.ascii()) {
+            Kurztext teil;
+            schreibeTeil(teil);
+            Zone += teil.text();
+        } else {
+            std::string teil;
+            schreibeTeil(teil);
+            Zone += teil;
         }
-        Zone += teil;
     });
 }
 

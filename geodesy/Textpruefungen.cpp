@@ -2,27 +2,33 @@
 // whole numbers of up to two or three digits. Texts are never trimmed, so a
 // blank or a sign makes every test fail.
 #include <algorithm>
-#include <string_view>
 
 #include "modKartovex.h"
 
 namespace modKartovex {
 
 namespace {
-bool nurZiffern(const std::string& text, std::string_view erlaubt) {
-    return std::all_of(text.begin(), text.end(),
-                       [erlaubt](char c) { return erlaubt.find(c) != std::string_view::npos; });
+bool istZiffer(char c) {
+    return c >= '0' && c <= '9';
 }
 
 bool IstZahlBis(const std::string& text, std::size_t stellen) {
-    return !text.empty() && text.size() <= stellen && nurZiffern(text, "1234567890");
+    return !text.empty() && text.size() <= stellen &&
+           std::all_of(text.begin(), text.end(), istZiffer);
 }
 } // namespace
 
 // Digits and at most one point, not starting with the point; "48." passes.
 bool IstDezimalzahl(const std::string& text) {
-    return !text.empty() && text.front() != '.' && nurZiffern(text, "0123456789.") &&
-           std::count(text.begin(), text.end(), '.') <= 1;
+    if (text.empty() || text.front() == '.') return false;
+    int punkte = 0;
+    for (const char c : text) {
+        if (c == '.')
+            ++punkte;
+        else if (!istZiffer(c))
+            return false;
+    }
+    return punkte <= 1;
 }
 
 bool IstZahlBis2(const std::string& text) {

@@ -2,8 +2,11 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <string_view>
 
+#include "Ausgabewege.h"
 #include "Fehlerbehandlung.h"
+#include "Zahlform.h"
 #include "Zeichen.h"
 #include "modKartovex.h"
 
@@ -18,15 +21,23 @@ void kommaZuPunkt(std::string& text) {
     std::replace(text.begin(), text.end(), ',', '.');
 }
 
-// Zahltext without blanks, at least two characters.
-std::string zweistellig(double wert) {
-    std::string text(zeichen::OhneLeerzeichen(Zahltext(wert)));
-    if (text.size() == 1) text.insert(text.begin(), '0');
-    return text;
-}
-
-std::string gradText(double grad, const std::string& vorzeichen) {
-    return vorzeichen + zweistellig(grad);
+// Writes Zahltext(wert) without blanks into the text, with '0' in front of
+// a single character, after an optional minus sign. The characters are built
+// in a fixed buffer, so the text's own buffer is reused.
+void setzeZweistellig(std::string& text, double wert, bool minus = false) {
+    if (wert >= 0 && wert < 100 && wert == std::floor(wert)) {
+        // Whole degrees or minutes: the one or two digits of Zahltext, filled.
+        const int zahl = static_cast<int>(wert);
+        const char zeichen[3] = {'-', static_cast<char>('0' + zahl / 10),
+                                 static_cast<char>('0' + zahl % 10)};
+        text.assign(minus ? zeichen : zeichen + 1, minus ? 3 : 2);
+        return;
+    }
+    const intern::Zahlzeichen zahl = intern::Zahltextzeichen(wert);
+    const std::string_view ohne = zeichen::OhneLeerzeichen(zahl.text());
+    text.assign(minus ? "-" : "");
+    if (ohne.size() == 1) text += '0';
+    text += ohne;
 }
 
 } // namespace
@@ -52,11 +63,13 @@ void GM_G(std::string& Grad, std::string& Minuten) {
     });
 }
 
-void G_GMS(std::string& Dezimal, std::string& GradAus, std::string& MinAus, std::string& SekAus) {
+bool intern::GradMinSekWerte(std::string& Dezimal, std::string& GradAus, std::string& MinAus,
+                             double& sekunden) {
+    bool ok = false;
     mitWertpruefung([&] {
         kommaZuPunkt(Dezimal);
         const double wert = Zahlwert(Dezimal);
-        const std::string vorzeichen = wert < 0 ? "-" : "";
+        const bool minus = wert < 0;
         const double a = std::fabs(wert);
         double d = std::floor(a);
         const double m0 = (a - d) * 60;
@@ -71,19 +84,29 @@ void G_GMS(std::string& Dezimal, std::string& GradAus, std::string& MinAus, std:
             d = d + 1;
         }
         pruefeWerte(d, m, s);
-        GradAus = gradText(d, vorzeichen);
-        MinAus = zweistellig(m);
-        SekAus = zeichen::OhneLeerzeichen(Zahltext(s));
-        if (s < 10) SekAus.insert(SekAus.begin(), '0');
-        if (s == 0) SekAus = "0.00";
+        setzeZweistellig(GradAus, d, minus);
+        setzeZweistellig(MinAus, m);
+        sekunden = s;
+        ok = true;
     });
+    return ok;
 }
 
-void G_GM(std::string& Dezimal, std::string& GradAus, std::string& MinAus, std::string& /*Frei*/) {
+void G_GMS(std::string& Dezimal, std::string& GradAus, std::string& MinAus, std::string& SekAus) {
+    double s = 0;
+    if (!intern::GradMinSekWerte(Dezimal, GradAus, MinAus, s)) return;
+    const intern::Zahlzeichen sekunden = intern::Zahltextzeichen(s);
+    SekAus.assign(s < 10 ? "0" : "");
+    SekAus += zeichen::OhneLeerzeichen(sekunden.text());
+    if (s == 0) SekAus = "0.00";
+}
+
+bool intern::GradMinWerte(std::string& Dezimal, std::string& GradAus, double& minuten) {
+    bool ok = false;
     mitWertpruefung([&] {
         kommaZuPunkt(Dezimal);
         const double wert = Zahlwert(Dezimal);
-        const std::string vorzeichen = wert < 0 ? "-" : "";
+        const bool minus = wert < 0;
         const double a = std::fabs(wert);
         double d = std::floor(a);
         const double m0 = (a - d) * 60;
@@ -94,10 +117,18 @@ void G_GM(std::string& Dezimal, std::string& GradAus, std::string& MinAus, std::
             d = d + 1;
         }
         pruefeWerte(d, mR);
-        GradAus = gradText(d, vorzeichen);
-        MinAus = zweistellig(mR);
-        if (mR == 0) MinAus = "0.000000";
+        setzeZweistellig(GradAus, d, minus);
+        minuten = mR;
+        ok = true;
     });
+    return ok;
+}
+
+void G_GM(std::string& Dezimal, std::string& GradAus, std::string& MinAus, std::string& /*Frei*/) {
+    double mR = 0;
+    if (!intern::GradMinWerte(Dezimal, GradAus, mR)) return;
+    setzeZweistellig(MinAus, mR);
+    if (mR == 0) MinAus = "0.000000";
 }
 
 } // namespace modKartovex

@@ -15,6 +15,7 @@
 #include <string>
 #include <string_view>
 
+#include "Ausgabewege.h"
 #include "Zahlform.h"
 #include "modKartovex.h"
 
@@ -369,6 +370,25 @@ double intern::Zehnerpotenz(int n) {
 
 namespace {
 
+// Eight digit characters at p as their number (the first the highest), on
+// all lanes of one word at once; false, and nothing read, when one of the
+// eight is no digit.
+bool achtZiffernGelesen(const char* p, std::uint64_t& zahl) {
+    std::uint64_t w;
+    std::memcpy(&w, p, 8);
+    if constexpr (std::endian::native != std::endian::little) return false;
+    // Each byte 0x30..0x39: high nibble 3, and adding 6 keeps it 3.
+    constexpr std::uint64_t Hoch = 0xF0F0F0F0F0F0F0F0, Drei = 0x3030303030303030;
+    if ((w & Hoch) != Drei || ((w + 0x0606060606060606) & Hoch) != Drei) return false;
+    w -= Drei;
+    w = w * 10 + (w >> 8); // pairs in the even bytes
+    w = ((w & 0x000000FF000000FF) * (100 + (1'000'000ULL << 32)) +
+         ((w >> 16) & 0x000000FF000000FF) * (1 + (10'000ULL << 32))) >>
+        32;
+    zahl = w;
+    return true;
+}
+
 // The common case: blanks in front, then a plain decimal number with
 // optional '-', ended by the end of the text or by a character that cannot
 // continue a number ("32U", "12,5", "1.2.3"). Returns false for anything
@@ -387,6 +407,8 @@ bool schnellGelesen(const std::string& text, double& wert) {
     std::uint64_t w = 0;
     auto ziffernfolge = [&] {
         const char* const von = p;
+        for (std::uint64_t acht = 0; ende - p >= 8 && achtZiffernGelesen(p, acht); p += 8)
+            w = w * 100'000'000 + acht;
         for (; p < ende; ++p) {
             const unsigned ziffer = static_cast<unsigned char>(*p) - unsigned{'0'};
             if (ziffer > 9) break;
@@ -463,11 +485,10 @@ double Runden(double x, int16_t n) {
     return std::trunc(z) / p;
 }
 
-std::string Dezimaltext(const std::string& t, int16_t n) {
-    const double wert = Zahlwert(t);
-    if (!std::isfinite(wert)) return {}; // the caller sees the empty text
-    // Round the 15-digit decimal form to n decimals, halves away from zero.
-    Dezimalform form = dezimalform(wert);
+namespace {
+
+// Dezimaltext of a finite value for any n and exponent, in growing strings.
+std::string dezimaltextAllgemein(const Dezimalform& form, int16_t n) {
     std::string ziffern(form.ziffern.data(), static_cast<std::size_t>(form.anzahl));
     int exponent = form.exponent;
     const int behalten = exponent + 1 + n; // digits that stay
@@ -519,6 +540,88 @@ std::string Dezimaltext(const std::string& t, int16_t n) {
         if (z == ',') z = '.';
     if (text.back() == '.') text.pop_back();
     return text;
+}
+
+// The common case, n from 0 to 14 and a decimal exponent from -30 to 30,
+// laid out in one fixed buffer: the same digits on the same grid as the
+// general layout, without a string per part.
+bool dezimaltextSchnell(const Dezimalform& form, int n, std::string& text) {
+    if (n < 0 || n > 14 || form.exponent < -30 || form.exponent > 30) return false;
+    std::array<char, 16> ziffern{};
+    std::copy_n(form.ziffern.begin(), form.anzahl, ziffern.begin());
+    int anzahl = form.anzahl;
+    int exponent = form.exponent;
+    const int behalten = exponent + 1 + n; // digits that stay
+    if (behalten < 0) {
+        ziffern[0] = '0';
+        anzahl = 1;
+        exponent = 0;
+    } else if (behalten < anzahl) {
+        const bool aufrunden = ziffern[static_cast<std::size_t>(behalten)] >= '5';
+        anzahl = behalten;
+        if (aufrunden) {
+            int k = behalten - 1;
+            for (; k >= 0 && ziffern[static_cast<std::size_t>(k)] == '9'; --k)
+                ziffern[static_cast<std::size_t>(k)] = '0';
+            if (k >= 0) {
+                ++ziffern[static_cast<std::size_t>(k)];
+            } else {
+                std::copy_backward(ziffern.begin(), ziffern.begin() + anzahl,
+                                   ziffern.begin() + anzahl + 1);
+                ziffern[0] = '1';
+                ++anzahl;
+                ++exponent;
+            }
+        }
+        if (anzahl == 0) {
+            ziffern[0] = '0';
+            anzahl = 1;
+            exponent = 0;
+        }
+    }
+    // Sign, at most 31 integer digits, separator, n decimals.
+    std::array<char, 48> zeichen;
+    char* p = zeichen.data();
+    if (form.negativ) *p++ = '-';
+    int k = 0; // next digit
+    if (exponent >= 0) {
+        const int ganz = exponent + 1;
+        for (; k < anzahl && k < ganz; ++k)
+            *p++ = ziffern[static_cast<std::size_t>(k)];
+        p = std::fill_n(p, ganz - k, '0');
+    } else {
+        *p++ = '0';
+    }
+    const char trenner = Dezimaltrenner();
+    *p++ = trenner == ',' ? '.' : trenner;
+    char* const bruch = p;
+    if (exponent < 0) p = std::fill_n(p, std::min(n, -exponent - 1), '0');
+    for (; k < anzahl && k - exponent <= n; ++k)
+        *p++ = ziffern[static_cast<std::size_t>(k)];
+    // Exactly n decimals: fill with zeros or cut.
+    const int geschrieben = static_cast<int>(p - bruch);
+    if (geschrieben < n)
+        p = std::fill_n(p, n - geschrieben, '0');
+    else
+        p = bruch + n;
+    if (p[-1] == '.') --p;
+    text.assign(zeichen.data(), p);
+    return true;
+}
+
+} // namespace
+
+std::string Dezimaltext(const std::string& t, int16_t n) {
+    return intern::Dezimaltext(Zahlwert(t), n);
+}
+
+std::string intern::Dezimaltext(double wert, int16_t n) {
+    if (!std::isfinite(wert)) return {}; // the caller sees the empty text
+    // Round the 15-digit decimal form to n decimals, halves away from zero.
+    const Dezimalform form = dezimalform(wert);
+    std::string text;
+    if (dezimaltextSchnell(form, n, text)) return text;
+    return dezimaltextAllgemein(form, n);
 }
 
 } // namespace modKartovex

@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "geodesy/Ausgabewege.h"
 #include "geodesy/Zeichen.h"
 #include "geodesy/modKartovex.h"
 
@@ -56,21 +57,25 @@ std::string gradfeld(std::string_view grad, const Achse& achse) {
     return aus;
 }
 
+// The minutes and seconds fields round the number that G_GM or G_GMS end
+// with; the same digits as rounding their texts, without reading them back.
 void gradMin(const std::string& text, const Achse& achse, Aus gradFeld, Aus minFeld,
              Ausgabetexte& felder) {
-    std::string dezimal = text, grad, minuten, frei;
-    modKartovex::G_GM(dezimal, grad, minuten, frei);
+    std::string dezimal = text, grad;
+    double minuten = 0;
+    if (!modKartovex::intern::GradMinWerte(dezimal, grad, minuten)) minuten = 0;
     felder.setze(gradFeld, gradfeld(grad, achse));
-    felder.setze(minFeld, modKartovex::Dezimaltext(minuten, 6));
+    felder.setze(minFeld, modKartovex::intern::Dezimaltext(minuten, 6));
 }
 
 void gradMinSek(const std::string& text, const Achse& achse, Aus gradFeld, Aus minFeld, Aus sekFeld,
                 Ausgabetexte& felder) {
-    std::string dezimal = text, grad, minuten, sekunden;
-    modKartovex::G_GMS(dezimal, grad, minuten, sekunden);
+    std::string dezimal = text, grad, minuten;
+    double sekunden = 0;
+    if (!modKartovex::intern::GradMinSekWerte(dezimal, grad, minuten, sekunden)) sekunden = 0;
     felder.setze(gradFeld, gradfeld(grad, achse));
     felder.setze(minFeld, std::move(minuten));
-    felder.setze(sekFeld, modKartovex::Dezimaltext(sekunden, 2));
+    felder.setze(sekFeld, modKartovex::intern::Dezimaltext(sekunden, 2));
 }
 
 } // namespace

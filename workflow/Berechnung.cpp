@@ -1,5 +1,6 @@
 #include "workflow/Berechnung.h"
 
+#include "geodesy/Ausgabewege.h"
 #include "geodesy/modKartovex.h"
 #include "workflow/Ausgabe.h"
 
@@ -36,7 +37,8 @@ void stufeU(const Position& p, Ausgabetexte& t) {
 // frame is to be shown.
 bool stufeK(const Position& p, Ausgabetexte& t) {
     std::string breite = p.Breitentext, laenge = p.Laengentext, hoehe = "300", richtung = "GB";
-    mk::DatumTrafo(breite, laenge, hoehe, richtung);
+    // The height of the shifted point is not shown.
+    mk::intern::DatumTrafoOhneHoehe(breite, laenge, hoehe, richtung);
     if (!DeutschlandRechteck(breite, laenge)) return false;
     std::string streifen = "3";
     mk::G_GK(breite, laenge, streifen);

@@ -9,6 +9,7 @@
 #include <tuple>
 #include <vector>
 
+#include "geodesy/Ausgabewege.h"
 #include "geodesy/modKartovex.h"
 #include "geodesy_test_hilfen.h"
 
@@ -157,4 +158,39 @@ TEST(Winkel, DecimalToDegreesMinutesSeconds) {
                        {"1,0041666666667|||", "1.0041666666667|01|.25|"},
                        {"5.0916666666667|||", "*|05|5.5|"},
                    });
+}
+
+// The output stages round the number that G_GM and G_GMS end with instead of
+// reading their minutes or seconds text back; both ways must give the same
+// text, for the angles and for any value and number of decimals.
+TEST(Ausgabewege, NumbersRoundLikeTheirTexts) {
+    std::mt19937_64 zufall(12);
+    std::uniform_real_distribution<double> grad(-180, 180);
+    std::vector<double> werte = {0,     1e-6, 9e-6,   0.5,          59.9999995, 60,
+                                 99.5,  1e-5, 1e15,   123456.789e9, 1e-300,     -0.0,
+                                 1e300, 2.5,  0.0625, 9.9999995e14};
+    for (int i = 0; i < 20000; ++i)
+        werte.push_back(grad(zufall));
+    for (char trenner : {'.', ','}) {
+        MitDezimaltrenner einstellung(trenner);
+        for (const double wert : werte) {
+            for (int16_t n : {0, 2, 6, 14})
+                ASSERT_EQ(intern::Dezimaltext(wert, n), Dezimaltext(Zahltext(wert), n))
+                    << wert << " n=" << n;
+            std::string text = Zahltext(wert), grad1, minuten, grad2, min2, sek, frei;
+            std::string kopie = text;
+            double m = -1, s = -1;
+            ASSERT_TRUE(intern::GradMinWerte(kopie, grad1, m));
+            G_GM(text, grad2, minuten, frei);
+            EXPECT_EQ(grad1, grad2) << wert;
+            EXPECT_EQ(intern::Dezimaltext(m, 6), Dezimaltext(minuten, 6)) << wert;
+            std::string grad3, min3;
+            kopie = text;
+            ASSERT_TRUE(intern::GradMinSekWerte(kopie, grad3, min3, s));
+            G_GMS(text, grad2, min2, sek);
+            EXPECT_EQ(grad3, grad2) << wert;
+            EXPECT_EQ(min3, min2) << wert;
+            EXPECT_EQ(intern::Dezimaltext(s, 2), Dezimaltext(sek, 2)) << wert;
+        }
+    }
 }
