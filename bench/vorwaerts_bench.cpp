@@ -31,15 +31,22 @@ const std::vector<Punkt>& Punkte() {
     return punkte;
 }
 
+// Civil UTM, the military notation and UTMREF from the point's texts; the
+// result is the UTMREF text.
+std::string UTMKette(const Punkt& p) {
+    std::string rechts = p.laengeText, hoch = p.breiteText, zone = "WGS";
+    modKartovex::G_UTMziv(rechts, hoch, zone);
+    modKartovex::UTMziv_UTMmil(zone, rechts, hoch);
+    modKartovex::UTMmil_UTMref(zone);
+    return zone;
+}
+
 void KartovexVorwaerts(benchmark::State& state) {
     const auto& punkte = Punkte();
     std::size_t i = 0;
     for (auto _ : state) {
         const Punkt& p = punkte[i++ % punkte.size()];
-        std::string rechts = p.laengeText, hoch = p.breiteText, zone = "WGS";
-        modKartovex::G_UTMziv(rechts, hoch, zone);
-        modKartovex::UTMziv_UTMmil(zone, rechts, hoch);
-        modKartovex::UTMmil_UTMref(zone);
+        std::string zone = UTMKette(p);
         std::string breite = p.breiteText, laenge = p.laengeText, hoehe = "300", richtung = "GB";
         modKartovex::DatumTrafo(breite, laenge, hoehe, richtung);
         std::string streifen = "3";
@@ -71,11 +78,7 @@ void KartovexVorwaertsUTM(benchmark::State& state) {
     const auto& punkte = Punkte();
     std::size_t i = 0;
     for (auto _ : state) {
-        const Punkt& p = punkte[i++ % punkte.size()];
-        std::string rechts = p.laengeText, hoch = p.breiteText, zone = "WGS";
-        modKartovex::G_UTMziv(rechts, hoch, zone);
-        modKartovex::UTMziv_UTMmil(zone, rechts, hoch);
-        modKartovex::UTMmil_UTMref(zone);
+        std::string zone = UTMKette(punkte[i++ % punkte.size()]);
         benchmark::DoNotOptimize(zone);
     }
 }
