@@ -120,12 +120,17 @@ std::string_view Trennzeichen(const char& trenner) {
 
 Zeilenfelder Zerlege(std::string_view zeile, char trenner) {
     Zeilenfelder z;
-    const std::string_view trennzeichen = Trennzeichen(trenner);
+    // A plain loop: find_first_of looks up each character in the set of separators.
+    const auto trennt = [trenner](char c) {
+        return trenner != 0 ? c == trenner : (c == ';') | (c == '\t');
+    };
     for (;;) {
-        const std::size_t ende = zeile.find_first_of(trennzeichen);
+        std::size_t ende = 0;
+        while (ende < zeile.size() && !trennt(zeile[ende]))
+            ++ende;
         if (z.anzahl < z.feld.size()) z.feld[z.anzahl] = ohneBlanks(zeile.substr(0, ende));
         ++z.anzahl;
-        if (ende == std::string_view::npos) return z;
+        if (ende == zeile.size()) return z;
         zeile.remove_prefix(ende + 1);
     }
 }
