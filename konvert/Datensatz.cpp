@@ -25,21 +25,25 @@ bool HatByte(std::uint64_t x, char c) {
 }
 
 // Whether a CSV field needs quotes: it holds the separator, a quote or a line
-// break. Eight bytes at a time, as almost every field is plain.
+// break. Eight bytes at a time, as almost every field is plain; the last eight
+// bytes of a longer field are read as one piece, overlapping the ones before.
 bool BrauchtAnfuehrung(std::string_view text, char trenner) {
-    std::size_t i = 0;
-    for (; i + 8 <= text.size(); i += 8) {
-        std::uint64_t x;
-        std::memcpy(&x, text.data() + i, sizeof x);
-        if (HatByte(x, trenner) | HatByte(x, '"') | HatByte(x, '\r') | HatByte(x, '\n'))
-            return true;
+    const auto besonders = [trenner](std::uint64_t x) {
+        return HatByte(x, trenner) | HatByte(x, '"') | HatByte(x, '\r') | HatByte(x, '\n');
+    };
+    std::uint64_t x;
+    if (text.size() >= sizeof x) {
+        for (std::size_t i = 0; i + sizeof x < text.size(); i += sizeof x) {
+            std::memcpy(&x, text.data() + i, sizeof x);
+            if (besonders(x)) return true;
+        }
+        std::memcpy(&x, text.data() + text.size() - sizeof x, sizeof x);
+        return besonders(x);
     }
-    bool besonders = false;
-    for (; i < text.size(); ++i) {
-        const char c = text[i];
-        besonders |= (c == trenner) | (c == '"') | (c == '\r') | (c == '\n');
-    }
-    return besonders;
+    bool kurz = false;
+    for (char c : text)
+        kurz |= (c == trenner) | (c == '"') | (c == '\r') | (c == '\n');
+    return kurz;
 }
 
 // RFC 4180: a field with the separator, a quote or a line break is quoted,
