@@ -1,6 +1,7 @@
 #include "konvert/Datensatz.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <cstring>
 
@@ -16,14 +17,40 @@ std::string Meldungstext(const Punkt& p) {
     return text;
 }
 
+// True when one of the eight bytes of x is c.
+bool HatByte(std::uint64_t x, char c) {
+    constexpr std::uint64_t einsen = 0x0101010101010101ull;
+    const std::uint64_t v = x ^ (einsen * static_cast<unsigned char>(c));
+    return ((v - einsen) & ~v & (einsen << 7)) != 0;
+}
+
+// Whether a CSV field needs quotes: it holds the separator, a quote or a line
+// break. Eight bytes at a time, as almost every field is plain; the last eight
+// bytes of a longer field are read as one piece, overlapping the ones before.
+bool BrauchtAnfuehrung(std::string_view text, char trenner) {
+    const auto besonders = [trenner](std::uint64_t x) {
+        return HatByte(x, trenner) | HatByte(x, '"') | HatByte(x, '\r') | HatByte(x, '\n');
+    };
+    std::uint64_t x;
+    if (text.size() >= sizeof x) {
+        for (std::size_t i = 0; i + sizeof x < text.size(); i += sizeof x) {
+            std::memcpy(&x, text.data() + i, sizeof x);
+            if (besonders(x)) return true;
+        }
+        std::memcpy(&x, text.data() + text.size() - sizeof x, sizeof x);
+        return besonders(x);
+    }
+    bool kurz = false;
+    for (char c : text)
+        kurz |= (c == trenner) | (c == '"') | (c == '\r') | (c == '\n');
+    return kurz;
+}
+
 // RFC 4180: a field with the separator, a quote or a line break is quoted,
 // its quotes doubled.
-void CsvFeld(std::string& ziel, const std::string& text, char trenner) {
-    bool besonders = false; // one pass without branches: most fields are short and plain
-    for (char c : text)
-        besonders |= (c == trenner) | (c == '"') | (c == '\r') | (c == '\n');
-    if (!besonders) {
-        ziel += text;
+void CsvFeld(std::string& ziel, std::string_view text, char trenner) {
+    if (!BrauchtAnfuehrung(text, trenner)) {
+        ziel.append(text);
         return;
     }
     ziel += '"';
@@ -265,7 +292,8 @@ void HaengeDatensatzAn(std::string& ziel, std::uint64_t zeile, const Punkt& p,
         ziel += "}\n";
         return;
     }
-    ziel += std::to_string(zeile);
+    char nummer[24];
+    ziel.append(nummer, std::to_chars(nummer, nummer + sizeof nummer, zeile).ptr);
     if (form.formatSpalte) {
         ziel += form.trenner;
         CsvFeld(ziel, Formatspalte(p), form.trenner);

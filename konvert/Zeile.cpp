@@ -75,7 +75,17 @@ const Tastentabelle& TabelleFuer(Feld feld) {
 // message for the first refused character, or the empty text.
 std::string Tippe(Feld feld, std::string_view text, std::string& inhalt) {
     const Tastentabelle& tabelle = TabelleFuer(feld);
-    for (std::size_t i = 0; i < text.size();) {
+    // The printable ASCII characters the filter takes in one run, written in place.
+    const std::size_t vorher = inhalt.size();
+    inhalt.resize(vorher + text.size());
+    std::size_t i = 0;
+    for (; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c < 32 || c >= 127 || tabelle[c] == 0) break;
+        inhalt[vorher + i] = tabelle[c];
+    }
+    inhalt.resize(vorher + i);
+    while (i < text.size()) {
         const int code = Codepunkt(text, i);
         // Backspace, Tab and Enter act on the field or the focus when typed;
         // inside a line they are no characters of the point.
@@ -120,12 +130,17 @@ std::string_view Trennzeichen(const char& trenner) {
 
 Zeilenfelder Zerlege(std::string_view zeile, char trenner) {
     Zeilenfelder z;
-    const std::string_view trennzeichen = Trennzeichen(trenner);
+    // A plain loop: find_first_of looks up each character in the set of separators.
+    const auto trennt = [trenner](char c) {
+        return trenner != 0 ? c == trenner : (c == ';') | (c == '\t');
+    };
     for (;;) {
-        const std::size_t ende = zeile.find_first_of(trennzeichen);
+        std::size_t ende = 0;
+        while (ende < zeile.size() && !trennt(zeile[ende]))
+            ++ende;
         if (z.anzahl < z.feld.size()) z.feld[z.anzahl] = ohneBlanks(zeile.substr(0, ende));
         ++z.anzahl;
-        if (ende == std::string_view::npos) return z;
+        if (ende == zeile.size()) return z;
         zeile.remove_prefix(ende + 1);
     }
 }
