@@ -17,11 +17,11 @@ std::string Meldungstext(const Punkt& p) {
     return text;
 }
 
-// True when one of the eight bytes of x is c.
-bool HatByte(std::uint64_t x, char c) {
+// Not zero when one of the eight bytes of x is c (the high bit of such a byte is set).
+std::uint64_t Bytetreffer(std::uint64_t x, char c) {
     constexpr std::uint64_t einsen = 0x0101010101010101ull;
     const std::uint64_t v = x ^ (einsen * static_cast<unsigned char>(c));
-    return ((v - einsen) & ~v & (einsen << 7)) != 0;
+    return (v - einsen) & ~v & (einsen << 7);
 }
 
 // Whether a CSV field needs quotes: it holds the separator, a quote or a line
@@ -29,7 +29,8 @@ bool HatByte(std::uint64_t x, char c) {
 // bytes of a longer field are read as one piece, overlapping the ones before.
 bool BrauchtAnfuehrung(std::string_view text, char trenner) {
     const auto besonders = [trenner](std::uint64_t x) {
-        return HatByte(x, trenner) | HatByte(x, '"') | HatByte(x, '\r') | HatByte(x, '\n');
+        return (Bytetreffer(x, trenner) | Bytetreffer(x, '"') | Bytetreffer(x, '\r') |
+                Bytetreffer(x, '\n')) != 0;
     };
     std::uint64_t x;
     if (text.size() >= sizeof x) {
