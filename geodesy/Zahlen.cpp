@@ -118,6 +118,19 @@ struct Dezimalform {
 
 constexpr int Stellen = 15;
 
+// Adds one in the last of the first `anzahl` digits, carrying through nines;
+// false when the carry runs off the front (every one of them was a nine).
+bool zaehleHoch(char* ziffern, int anzahl) {
+    for (int k = anzahl - 1; k >= 0; --k) {
+        if (ziffern[k] != '9') {
+            ++ziffern[k];
+            return true;
+        }
+        ziffern[k] = '0';
+    }
+    return false;
+}
+
 // Digits and exponent of a to_chars text in scientific form (d.ddde±xx).
 int zerlegeWissenschaftlich(const char* anfang, const char* ende, std::array<char, 20>& ziffern,
                             int& exponent) {
@@ -264,16 +277,9 @@ Dezimalform dezimalform(double wert) {
         } else {
             const bool aufrunden = ziffern[Stellen] >= '5';
             anzahl = Stellen;
-            if (aufrunden) {
-                int k = Stellen - 1;
-                for (; k >= 0 && ziffern[static_cast<std::size_t>(k)] == '9'; --k)
-                    ziffern[static_cast<std::size_t>(k)] = '0';
-                if (k >= 0) {
-                    ++ziffern[static_cast<std::size_t>(k)];
-                } else {
-                    ziffern[0] = '1';
-                    ++exponent;
-                }
+            if (aufrunden && !zaehleHoch(ziffern.data(), Stellen)) {
+                ziffern[0] = '1';
+                ++exponent;
             }
         }
     }
@@ -498,16 +504,9 @@ std::string dezimaltextAllgemein(const Dezimalform& form, int16_t n) {
     } else if (behalten < static_cast<int>(ziffern.size())) {
         const bool aufrunden = ziffern[static_cast<std::size_t>(behalten)] >= '5';
         ziffern.resize(static_cast<std::size_t>(behalten));
-        if (aufrunden) {
-            int k = behalten - 1;
-            for (; k >= 0 && ziffern[static_cast<std::size_t>(k)] == '9'; --k)
-                ziffern[static_cast<std::size_t>(k)] = '0';
-            if (k >= 0) {
-                ++ziffern[static_cast<std::size_t>(k)];
-            } else {
-                ziffern.insert(ziffern.begin(), '1');
-                ++exponent;
-            }
+        if (aufrunden && !zaehleHoch(ziffern.data(), behalten)) {
+            ziffern.insert(ziffern.begin(), '1');
+            ++exponent;
         }
         if (ziffern.empty()) {
             ziffern = "0";
@@ -559,19 +558,12 @@ bool dezimaltextSchnell(const Dezimalform& form, int n, std::string& text) {
     } else if (behalten < anzahl) {
         const bool aufrunden = ziffern[static_cast<std::size_t>(behalten)] >= '5';
         anzahl = behalten;
-        if (aufrunden) {
-            int k = behalten - 1;
-            for (; k >= 0 && ziffern[static_cast<std::size_t>(k)] == '9'; --k)
-                ziffern[static_cast<std::size_t>(k)] = '0';
-            if (k >= 0) {
-                ++ziffern[static_cast<std::size_t>(k)];
-            } else {
-                std::copy_backward(ziffern.begin(), ziffern.begin() + anzahl,
-                                   ziffern.begin() + anzahl + 1);
-                ziffern[0] = '1';
-                ++anzahl;
-                ++exponent;
-            }
+        if (aufrunden && !zaehleHoch(ziffern.data(), anzahl)) {
+            std::copy_backward(ziffern.begin(), ziffern.begin() + anzahl,
+                               ziffern.begin() + anzahl + 1);
+            ziffern[0] = '1';
+            ++anzahl;
+            ++exponent;
         }
         if (anzahl == 0) {
             ziffern[0] = '0';
