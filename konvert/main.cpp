@@ -189,18 +189,12 @@ int main(int argc, char* argv[]) {
                 return Aufruffehler(fehler);
         } else if (a == "--header") {
             o.kopfzeile = true;
-        } else if (a == "--separator") {
+        } else if (a == "--separator" || a == "--delimiter") {
             const auto w = wert();
             if (!w || w->size() != 1 || std::strchr("\"\r\n", (*w)[0]))
-                return Aufruffehler(
-                    "--separator braucht genau ein Zeichen (nicht \" oder Zeilenende)");
-            o.zeile.trenner = (*w)[0];
-        } else if (a == "--delimiter") {
-            const auto w = wert();
-            if (!w || w->size() != 1 || std::strchr("\"\r\n", (*w)[0]))
-                return Aufruffehler(
-                    "--delimiter braucht genau ein Zeichen (nicht \" oder Zeilenende)");
-            o.form.trenner = (*w)[0];
+                return Aufruffehler(a + " braucht genau ein Zeichen (nicht \" oder Zeilenende)");
+            // --separator splits the input lines, --delimiter the output records.
+            (a == "--separator" ? o.zeile.trenner : o.form.trenner) = (*w)[0];
         } else if (a == "--threads") {
             const auto w = wert();
             unsigned n = 0;
