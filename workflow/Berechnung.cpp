@@ -1,5 +1,7 @@
 #include "workflow/Berechnung.h"
 
+#include <cmath>
+
 #include "geodesy/Ausgabewege.h"
 #include "geodesy/modKartovex.h"
 #include "workflow/Ausgabe.h"
@@ -33,9 +35,21 @@ void stufeU(const Position& p, Ausgabetexte& t) {
     t.setze(Aus::texREFAUS, std::move(c));
 }
 
+// The datum shift moves a point by less than 2 km: under 0.02° of latitude,
+// and under 0.04° of longitude at latitudes below 57°. A position more than a
+// degree outside the Germany rectangle therefore cannot be shifted into it
+// and needs no shift. A value that is no finite number still goes through
+// the shift, whose value check reports it.
+bool weitAusserhalb(const Position& p) {
+    const double breite = mk::Zahlwert(p.Breitentext), laenge = mk::Zahlwert(p.Laengentext);
+    if (!std::isfinite(breite) || !std::isfinite(laenge)) return false;
+    return breite <= 45 || breite >= 57 || laenge <= 4 || laenge >= 17;
+}
+
 // Gauss-Krueger values in 3° strips, only inside Germany; returns whether the
 // frame is to be shown.
 bool stufeK(const Position& p, Ausgabetexte& t) {
+    if (weitAusserhalb(p)) return false;
     std::string breite = p.Breitentext, laenge = p.Laengentext, hoehe = "300", richtung = "GB";
     // The height of the shifted point is not shown.
     mk::intern::DatumTrafoOhneHoehe(breite, laenge, hoehe, richtung);

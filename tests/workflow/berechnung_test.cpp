@@ -152,6 +152,23 @@ TEST(Berechnung, DeutschlandRechteck) {
         EXPECT_EQ(DeutschlandRechteck(b, l), drin) << b << " " << l;
 }
 
+// Near every border of the rectangle, whether the frame shows follows the
+// datum-shifted position, also where the shift carries a point across.
+TEST(Berechnung, GaussKruegerNahDerGrenze) {
+    const std::pair<double, double> grenzpunkte[] = {{46, 10}, {56, 10}, {50, 5}, {50, 16}};
+    for (const auto& [b0, l0] : grenzpunkte)
+        for (double d : {-1.01, -0.05, -0.005, -0.0005, 0.0005, 0.005, 0.05, 1.01}) {
+            const bool laengsGrenze = l0 == 10;
+            const std::string b = std::to_string(laengsGrenze ? b0 + d : b0);
+            const std::string l = std::to_string(laengsGrenze ? l0 : l0 + d);
+            std::string bb = b, bl = l, hoehe = "300", richtung = "GB";
+            modKartovex::DatumTrafo(bb, bl, hoehe, richtung);
+            const Ausgabe a = rechne(F::GradDezimal, Kurz("Breite=" + b + "|Laenge=" + l +
+                                                          "|optDezN|optDezE|optDrei"));
+            EXPECT_EQ(a.gkSichtbar, DeutschlandRechteck(bb, bl)) << b << " " << l;
+        }
+}
+
 // A geodesy routine that meets impossible values reports and returns; the run
 // goes on with the texts as they stand: a 100 km digit 0 cannot be lettered,
 // so the military field keeps the zone. A failed check gives no output, a
