@@ -601,6 +601,44 @@ bool dezimaltextSchnell(const Dezimalform& form, int n, std::string& text) {
     return true;
 }
 
+// The most common case in whole numbers: the 15 digits of SchnelleZiffern
+// as one integer, rounded to units of 10^-n half away from zero (the first
+// dropped digit decides, as in the layouts above), then written as the
+// integer part and n decimals. The empty text where the units would not fit
+// 64 bits.
+intern::Zahlzeichen dezimalzeichenGanzzahlig(double wert, int n) {
+    intern::Zahlzeichen ergebnis;
+    if (n < 0 || n > 14) return ergebnis;
+    std::uint64_t ziffern = 0;
+    int exponent = 0;
+    if (!intern::SchnelleZiffern(std::fabs(wert), ziffern, exponent)) return ergebnis;
+    const int behalten = exponent + 1 + n; // digits that stay
+    if (behalten > 19) return ergebnis;
+    std::uint64_t einheiten = 0; // the value in units of 10^-n
+    if (behalten >= Stellen) {
+        einheiten = ziffern * Zehnerpotenzen[static_cast<std::size_t>(behalten - Stellen)];
+    } else if (behalten >= 0) {
+        const std::uint64_t teiler = Zehnerpotenzen[static_cast<std::size_t>(Stellen - behalten)];
+        einheiten = ziffern / teiler + (ziffern % teiler >= teiler / 2 ? 1 : 0);
+    }
+    const std::uint64_t bruchteiler = Zehnerpotenzen[static_cast<std::size_t>(n)];
+    std::array<char, 48>& zeichen = ergebnis.zeichen;
+    char* p = zeichen.data();
+    // A negative value keeps its sign even where it rounds to zero.
+    if (std::signbit(wert)) *p++ = '-';
+    p = std::to_chars(p, zeichen.data() + zeichen.size(), einheiten / bruchteiler).ptr;
+    // The separator as in the layouts above: a ',' is written as '.', and a
+    // '.' with no decimals after it is left out.
+    const char trenner = Dezimaltrenner() == ',' ? '.' : Dezimaltrenner();
+    if (n > 0 || trenner != '.') *p++ = trenner;
+    if (n > 0) {
+        const std::array<char, 16> bruch = sechzehnZiffern(einheiten % bruchteiler);
+        p = std::copy(bruch.end() - n, bruch.end(), p);
+    }
+    ergebnis.laenge = static_cast<std::size_t>(p - zeichen.data());
+    return ergebnis;
+}
+
 } // namespace
 
 std::string Dezimaltext(const std::string& t, int16_t n) {
@@ -609,9 +647,11 @@ std::string Dezimaltext(const std::string& t, int16_t n) {
 
 std::string intern::Dezimaltext(double wert, int16_t n) {
     if (!std::isfinite(wert)) return {}; // the caller sees the empty text
+    if (const intern::Zahlzeichen z = dezimalzeichenGanzzahlig(wert, n); z.laenge > 0)
+        return std::string(z.text());
+    std::string text;
     // Round the 15-digit decimal form to n decimals, halves away from zero.
     const Dezimalform form = dezimalform(wert);
-    std::string text;
     if (dezimaltextSchnell(form, n, text)) return text;
     return dezimaltextAllgemein(form, n);
 }
