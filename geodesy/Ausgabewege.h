@@ -11,15 +11,30 @@
 
 namespace modKartovex::intern {
 
-// G_GM without its minutes text: converts Dezimal and writes GradAus as G_GM
+// Whether a text is a plain number: an optional '-', blanks, then digits
+// with at most one '.' (at least one digit), and nothing else; its value then
+// in wert. Each routine and output stage reads such a text as this value and
+// takes its sign from it, so a caller may hand on the value instead.
+bool SchlichteZahl(const std::string& text, double& wert);
+
+// The value G_GM and G_GMS convert: the decimal degrees text with every ','
+// turned into '.' (the text keeps that change), read as a number.
+double WertMitPunkt(std::string& Dezimal);
+
+// G_GM from that value, without its minutes text: writes GradAus as G_GM
 // does, and gives the minutes rounded to six decimals. On a fault the common
 // message shows, GradAus stays as it is and the result is false.
-bool GradMinWerte(std::string& Dezimal, std::string& GradAus, double& minuten);
+bool GradMinWerte(double wert, std::string& GradAus, double& minuten);
 
-// G_GMS without its seconds text: Dezimal, GradAus and MinAus as G_GMS
-// leaves them, and the seconds as a number; false after the common message.
-bool GradMinSekWerte(std::string& Dezimal, std::string& GradAus, std::string& MinAus,
-                     double& sekunden);
+// G_GMS from that value, without its seconds text: GradAus and MinAus as
+// G_GMS leaves them, and the seconds as a number; false after the common
+// message.
+bool GradMinSekWerte(double wert, std::string& GradAus, std::string& MinAus, double& sekunden);
+
+// G_UTMziv from the values it reads from Breite and Laenge: the same texts,
+// checks and message.
+void G_UTMzivWerte(double breite, double laenge, std::string& Laenge, std::string& Breite,
+                   std::string& Ellipsoid);
 
 // Dezimaltext(Zahltext(wert), n) without the text in between: the value's
 // 15 significant digits rounded to n decimals. Empty for a value that is no

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "Ausgabewege.h"
 #include "Ellipsoide.h"
 #include "Fehlerbehandlung.h"
 #include "Zahlform.h"
@@ -96,14 +97,17 @@ std::string Zonennummer(const std::string& Laenge) {
 }
 
 void G_UTMziv(std::string& Laenge, std::string& Breite, std::string& Ellipsoid) {
+    intern::G_UTMzivWerte(Zahlwert(Breite), Zahlwert(Laenge), Laenge, Breite, Ellipsoid);
+}
+
+void intern::G_UTMzivWerte(double phiGrad, double lambdaGrad, std::string& Laenge,
+                           std::string& Breite, std::string& Ellipsoid) {
     mitWertpruefung([&] {
         // "WGS" is the only code the system passes; any other one is treated
         // as a fault, so no text changes and the common message shows.
         if (Ellipsoid != "WGS") throw Fehler{};
         const auto& r = intern::UTMReihen;
         const double c = intern::GRS80.c;
-        const double phiGrad = Zahlwert(Breite);
-        const double lambdaGrad = Zahlwert(Laenge);
         pruefeWerte(phiGrad, lambdaGrad);
 
         // The same decisions as Breitenband and Zonennummer, on the values

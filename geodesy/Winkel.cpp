@@ -63,12 +63,15 @@ void GM_G(std::string& Grad, std::string& Minuten) {
     });
 }
 
-bool intern::GradMinSekWerte(std::string& Dezimal, std::string& GradAus, std::string& MinAus,
+double intern::WertMitPunkt(std::string& Dezimal) {
+    kommaZuPunkt(Dezimal);
+    return Zahlwert(Dezimal);
+}
+
+bool intern::GradMinSekWerte(double wert, std::string& GradAus, std::string& MinAus,
                              double& sekunden) {
     bool ok = false;
     mitWertpruefung([&] {
-        kommaZuPunkt(Dezimal);
-        const double wert = Zahlwert(Dezimal);
         const bool minus = wert < 0;
         const double a = std::fabs(wert);
         double d = std::floor(a);
@@ -94,18 +97,16 @@ bool intern::GradMinSekWerte(std::string& Dezimal, std::string& GradAus, std::st
 
 void G_GMS(std::string& Dezimal, std::string& GradAus, std::string& MinAus, std::string& SekAus) {
     double s = 0;
-    if (!intern::GradMinSekWerte(Dezimal, GradAus, MinAus, s)) return;
+    if (!intern::GradMinSekWerte(intern::WertMitPunkt(Dezimal), GradAus, MinAus, s)) return;
     const intern::Zahlzeichen sekunden = intern::Zahltextzeichen(s);
     SekAus.assign(s < 10 ? "0" : "");
     SekAus += zeichen::OhneLeerzeichen(sekunden.text());
     if (s == 0) SekAus = "0.00";
 }
 
-bool intern::GradMinWerte(std::string& Dezimal, std::string& GradAus, double& minuten) {
+bool intern::GradMinWerte(double wert, std::string& GradAus, double& minuten) {
     bool ok = false;
     mitWertpruefung([&] {
-        kommaZuPunkt(Dezimal);
-        const double wert = Zahlwert(Dezimal);
         const bool minus = wert < 0;
         const double a = std::fabs(wert);
         double d = std::floor(a);
@@ -126,7 +127,7 @@ bool intern::GradMinWerte(std::string& Dezimal, std::string& GradAus, double& mi
 
 void G_GM(std::string& Dezimal, std::string& GradAus, std::string& MinAus, std::string& /*Frei*/) {
     double mR = 0;
-    if (!intern::GradMinWerte(Dezimal, GradAus, mR)) return;
+    if (!intern::GradMinWerte(intern::WertMitPunkt(Dezimal), GradAus, mR)) return;
     setzeZweistellig(MinAus, mR);
     if (mR == 0) MinAus = "0.000000";
 }

@@ -475,6 +475,24 @@ double Zahlwert(const std::string& text) {
     return teile.negativ ? -wert : wert;
 }
 
+bool intern::SchlichteZahl(const std::string& text, double& wert) {
+    std::size_t i = text.starts_with('-') ? 1 : 0;
+    while (i < text.size() && text[i] == ' ')
+        ++i;
+    bool ziffer = false, punkt = false;
+    for (; i < text.size(); ++i) {
+        if (istZiffer(text[i]))
+            ziffer = true;
+        else if (text[i] == '.' && !punkt)
+            punkt = true;
+        else
+            return false;
+    }
+    if (!ziffer) return false;
+    wert = Zahlwert(text);
+    return true;
+}
+
 std::string Zahltext(double wert) {
     return std::string(intern::Zahltextzeichen(wert).text());
 }

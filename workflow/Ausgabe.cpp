@@ -1,5 +1,6 @@
 #include "workflow/Ausgabe.h"
 
+#include <cmath>
 #include <string_view>
 
 #include "geodesy/Ausgabewege.h"
@@ -27,24 +28,29 @@ void haengeGefuellt(std::string& ziel, std::string_view ziffern, std::size_t bre
     ziel += ziffern;
 }
 
-std::string sechsStellen(const std::string& text, bool negativ) {
-    if (negativ) return modKartovex::Dezimaltext(text.substr(1), 6);
-    const bool rand = !text.empty() && (text.front() == ' ' || text.back() == ' ');
-    if (rand)
-        return modKartovex::Dezimaltext(std::string(modKartovex::zeichen::OhneLeerzeichen(text)),
-                                        6);
-    return modKartovex::Dezimaltext(text, 6);
-}
-
-std::string dezimal(const std::string& text, const Achse& achse) {
-    const bool negativ = !text.empty() && text.front() == '-';
-    const std::string t = sechsStellen(text, negativ);
+// The decimal field: the hemisphere letter, then the value behind the sign
+// with six decimals, its integer part filled with zeros to the width.
+std::string dezimal(bool negativ, double betrag, const Achse& achse) {
+    const std::string t = modKartovex::intern::Dezimaltext(betrag, 6);
     // Everything before the point and its six decimals is the integer part.
     const std::size_t ganz = t.size() >= 7 ? t.size() - 7 : 0;
     std::string aus = negativ ? achse.minus : achse.plus;
     haengeGefuellt(aus, std::string_view(t).substr(0, ganz), achse.breite);
     aus.append(t, ganz);
     return aus;
+}
+
+// Of a text, the hemisphere is its leading '-', and the value is that of the
+// rest (blanks at either end do not count).
+std::string dezimal(const std::string& text, const Achse& achse) {
+    if (!text.empty() && text.front() == '-')
+        return dezimal(true, modKartovex::Zahlwert(text.substr(1)), achse);
+    const bool rand = !text.empty() && (text.front() == ' ' || text.back() == ' ');
+    if (rand)
+        return dezimal(
+            false, modKartovex::Zahlwert(std::string(modKartovex::zeichen::OhneLeerzeichen(text))),
+            achse);
+    return dezimal(false, modKartovex::Zahlwert(text), achse);
 }
 
 // The degree field: the hemisphere from the sign of the degree text, then the
@@ -59,23 +65,27 @@ std::string gradfeld(std::string_view grad, const Achse& achse) {
 
 // The minutes and seconds fields round the number that G_GM or G_GMS end
 // with; the same digits as rounding their texts, without reading them back.
-void gradMin(const std::string& text, const Achse& achse, Aus gradFeld, Aus minFeld,
-             Ausgabetexte& felder) {
-    std::string dezimal = text, grad;
+// The value is the one G_GM and G_GMS read from a text (WertMitPunkt).
+void gradMin(double wert, const Achse& achse, Aus gradFeld, Aus minFeld, Ausgabetexte& felder) {
+    std::string grad;
     double minuten = 0;
-    if (!modKartovex::intern::GradMinWerte(dezimal, grad, minuten)) minuten = 0;
+    if (!modKartovex::intern::GradMinWerte(wert, grad, minuten)) minuten = 0;
     felder.setze(gradFeld, gradfeld(grad, achse));
     felder.setze(minFeld, modKartovex::intern::Dezimaltext(minuten, 6));
 }
 
-void gradMinSek(const std::string& text, const Achse& achse, Aus gradFeld, Aus minFeld, Aus sekFeld,
+void gradMinSek(double wert, const Achse& achse, Aus gradFeld, Aus minFeld, Aus sekFeld,
                 Ausgabetexte& felder) {
-    std::string dezimal = text, grad, minuten;
+    std::string grad, minuten;
     double sekunden = 0;
-    if (!modKartovex::intern::GradMinSekWerte(dezimal, grad, minuten, sekunden)) sekunden = 0;
+    if (!modKartovex::intern::GradMinSekWerte(wert, grad, minuten, sekunden)) sekunden = 0;
     felder.setze(gradFeld, gradfeld(grad, achse));
     felder.setze(minFeld, std::move(minuten));
     felder.setze(sekFeld, modKartovex::intern::Dezimaltext(sekunden, 2));
+}
+
+double wertMitPunkt(std::string text) {
+    return modKartovex::intern::WertMitPunkt(text);
 }
 
 } // namespace
@@ -89,21 +99,32 @@ void AusgabeLaengeDezimal(const std::string& Laengentext, Ausgabetexte& felder) 
 }
 
 void AusgabeBreiteGradMin(const std::string& Breitentext, Ausgabetexte& felder) {
-    gradMin(Breitentext, Breite, Aus::texBreiteGradAUS, Aus::texBreiteMinuteAUS, felder);
+    gradMin(wertMitPunkt(Breitentext), Breite, Aus::texBreiteGradAUS, Aus::texBreiteMinuteAUS,
+            felder);
 }
 
 void AusgabeLaengeGradMin(const std::string& Laengentext, Ausgabetexte& felder) {
-    gradMin(Laengentext, Laenge, Aus::texLaengeGradAUS, Aus::texLaengeMinuteAUS, felder);
+    gradMin(wertMitPunkt(Laengentext), Laenge, Aus::texLaengeGradAUS, Aus::texLaengeMinuteAUS,
+            felder);
 }
 
 void AusgabeBreiteGradMinSek(const std::string& Breitentext, Ausgabetexte& felder) {
-    gradMinSek(Breitentext, Breite, Aus::texBGradAUS, Aus::texBMinuteAUS, Aus::texBSekundeAUS,
-               felder);
+    gradMinSek(wertMitPunkt(Breitentext), Breite, Aus::texBGradAUS, Aus::texBMinuteAUS,
+               Aus::texBSekundeAUS, felder);
 }
 
 void AusgabeLaengeGradMinSek(const std::string& Laengentext, Ausgabetexte& felder) {
-    gradMinSek(Laengentext, Laenge, Aus::texLGradAUS, Aus::texLMinuteAUS, Aus::texLSekundeAUS,
-               felder);
+    gradMinSek(wertMitPunkt(Laengentext), Laenge, Aus::texLGradAUS, Aus::texLMinuteAUS,
+               Aus::texLSekundeAUS, felder);
+}
+
+void AusgabeGeographisch(double breite, double laenge, Ausgabetexte& felder) {
+    felder.setze(Aus::texBreiteAUS, dezimal(std::signbit(breite), std::fabs(breite), Breite));
+    felder.setze(Aus::texLaengeAUS, dezimal(std::signbit(laenge), std::fabs(laenge), Laenge));
+    gradMin(breite, Breite, Aus::texBreiteGradAUS, Aus::texBreiteMinuteAUS, felder);
+    gradMin(laenge, Laenge, Aus::texLaengeGradAUS, Aus::texLaengeMinuteAUS, felder);
+    gradMinSek(breite, Breite, Aus::texBGradAUS, Aus::texBMinuteAUS, Aus::texBSekundeAUS, felder);
+    gradMinSek(laenge, Laenge, Aus::texLGradAUS, Aus::texLMinuteAUS, Aus::texLSekundeAUS, felder);
 }
 
 } // namespace kartovex

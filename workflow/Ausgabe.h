@@ -24,4 +24,8 @@ void AusgabeBreiteGradMinSek(const std::string& Breitentext, Ausgabetexte& felde
 // texLGradAUS, texLMinuteAUS, texLSekundeAUS
 void AusgabeLaengeGradMinSek(const std::string& Laengentext, Ausgabetexte& felder);
 
+// All six from the values of two texts that are plain numbers (SchlichteZahl):
+// the same fields as the six writers give on those texts.
+void AusgabeGeographisch(double breite, double laenge, Ausgabetexte& felder);
+
 } // namespace kartovex

@@ -182,13 +182,13 @@ TEST(Ausgabewege, NumbersRoundLikeTheirTexts) {
             std::string text = Zahltext(wert), grad1, minuten, grad2, min2, sek, frei;
             std::string kopie = text;
             double m = -1, s = -1;
-            ASSERT_TRUE(intern::GradMinWerte(kopie, grad1, m));
+            ASSERT_TRUE(intern::GradMinWerte(intern::WertMitPunkt(kopie), grad1, m));
             G_GM(text, grad2, minuten, frei);
             EXPECT_EQ(grad1, grad2) << wert;
             EXPECT_EQ(intern::Dezimaltext(m, 6), Dezimaltext(minuten, 6)) << wert;
             std::string grad3, min3;
             kopie = text;
-            ASSERT_TRUE(intern::GradMinSekWerte(kopie, grad3, min3, s));
+            ASSERT_TRUE(intern::GradMinSekWerte(intern::WertMitPunkt(kopie), grad3, min3, s));
             G_GMS(text, grad2, min2, sek);
             EXPECT_EQ(grad3, grad2) << wert;
             EXPECT_EQ(min3, min2) << wert;
