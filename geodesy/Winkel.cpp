@@ -25,12 +25,15 @@ void kommaZuPunkt(std::string& text) {
 // a single character, after an optional minus sign. The characters are built
 // in a fixed buffer, so the text's own buffer is reused.
 void setzeZweistellig(std::string& text, double wert, bool minus = false) {
-    if (wert >= 0 && wert < 100 && wert == std::floor(wert)) {
-        // Whole degrees or minutes: the one or two digits of Zahltext, filled.
+    if (wert >= 0 && wert < 1000 && static_cast<int>(wert) == wert) {
+        // Whole numbers below 1000: the digits of Zahltext, filled to two
+        // (appended one by one, which stays within the text's own buffer).
         const int zahl = static_cast<int>(wert);
-        const char zeichen[3] = {'-', static_cast<char>('0' + zahl / 10),
-                                 static_cast<char>('0' + zahl % 10)};
-        text.assign(minus ? zeichen : zeichen + 1, minus ? 3 : 2);
+        text.clear();
+        if (minus) text += '-';
+        if (zahl >= 100) text += static_cast<char>('0' + zahl / 100);
+        text += static_cast<char>('0' + zahl / 10 % 10);
+        text += static_cast<char>('0' + zahl % 10);
         return;
     }
     const intern::Zahlzeichen zahl = intern::Zahltextzeichen(wert);

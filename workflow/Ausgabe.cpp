@@ -13,19 +13,28 @@ namespace {
 
 // A latitude and a longitude differ only in their letters and degree width.
 struct Achse {
-    const char* plus;  // letter for north or east
-    const char* minus; // letter for south or west
+    char plus;  // letter for north or east
+    char minus; // letter for south or west
     std::size_t breite;
 };
-constexpr Achse Breite{"N", "S", 2};
-constexpr Achse Laenge{"E", "W", 3};
+constexpr Achse Breite{'N', 'S', 2};
+constexpr Achse Laenge{'E', 'W', 3};
 
-// Appends the digits with zeros in front up to the width; digits of any other
-// length do not fit and append nothing.
-void haengeGefuellt(std::string& ziel, std::string_view ziffern, std::size_t breite) {
-    if (ziffern.empty() || ziffern.size() > breite) return;
-    ziel.append(breite - ziffern.size(), '0');
-    ziel += ziffern;
+// The hemisphere letter, the digits with zeros in front up to the width,
+// then the rest. Digits of any other length do not fit and are left out.
+// (Character by character: these short fields stay in the string's own
+// buffer, and each step is cheaper than a general append.)
+std::string feld(char buchstabe, std::string_view ziffern, std::size_t breite,
+                 std::string_view rest = {}) {
+    std::string aus(1, buchstabe);
+    if (!ziffern.empty() && ziffern.size() <= breite) {
+        for (std::size_t i = ziffern.size(); i < breite; ++i)
+            aus += '0';
+        for (const char z : ziffern)
+            aus += z;
+    }
+    aus.append(rest);
+    return aus;
 }
 
 // The decimal field: the hemisphere letter, then the value behind the sign
@@ -34,10 +43,9 @@ std::string dezimal(bool negativ, double betrag, const Achse& achse) {
     const std::string t = modKartovex::intern::Dezimaltext(betrag, 6);
     // Everything before the point and its six decimals is the integer part.
     const std::size_t ganz = t.size() >= 7 ? t.size() - 7 : 0;
-    std::string aus = negativ ? achse.minus : achse.plus;
-    haengeGefuellt(aus, std::string_view(t).substr(0, ganz), achse.breite);
-    aus.append(t, ganz);
-    return aus;
+    const std::string_view text = t;
+    return feld(negativ ? achse.minus : achse.plus, text.substr(0, ganz), achse.breite,
+                text.substr(ganz));
 }
 
 // Of a text, the hemisphere is its leading '-', and the value is that of the
@@ -58,9 +66,7 @@ std::string dezimal(const std::string& text, const Achse& achse) {
 std::string gradfeld(std::string_view grad, const Achse& achse) {
     const bool negativ = !grad.empty() && grad.front() == '-';
     if (negativ) grad.remove_prefix(1);
-    std::string aus = negativ ? achse.minus : achse.plus;
-    haengeGefuellt(aus, grad, achse.breite);
-    return aus;
+    return feld(negativ ? achse.minus : achse.plus, grad, achse.breite);
 }
 
 // The minutes and seconds fields round the number that G_GM or G_GMS end
