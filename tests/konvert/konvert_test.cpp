@@ -2,9 +2,6 @@
 // fields, faulty lines are reported, order does not depend on the threads.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <fstream>
 #include <sstream>
 
 #include "checks/Zonenfeld.h"
@@ -183,48 +180,6 @@ TEST(Konvert, ReihenfolgeUnabhaengigVonThreads) {
     for (unsigned threads : {2u, 4u}) {
         const Lauf viele = Konvertiere(eingabe, 4, {}, threads);
         EXPECT_TRUE(viele.aus == einer.aus && viele.meldungen == einer.meldungen) << threads;
-    }
-}
-
-// The program as a user calls it: its output (exit status 0) or its standard
-// error (otherwise) holds the text.
-TEST(Programm, AufrufUndExitstatus) {
-    const std::string ein = testing::TempDir() + "konvert_ein", aus = ein + ".aus",
-                      fehler = ein + ".fehler";
-    const struct {
-        std::string argumente, eingabe;
-        int status;
-        std::string text;
-    } faelle[] = {
-        {"--format 'UTM zivil' " + ein, "32U;0571595;5365251\n", 0, "\r\n1;N48.43633"},
-        {"--format DEZIMAL --delimiter ,", "48.5;9.5\n", 0,
-         ",meldung\r\n1,N48.500000,E009.500000,"},
-        {"--format 4 --json --threads 2", "32U;0571595;5365251\n99Z\n", 1,
-         "Zeile 2: Das 1. Zeichen der Zone muss eine Ziffer ( 0...6 ) sein!\n"},
-        {"--help", "", 0, "  7, gk, \"Gauß - Krüger\":\n      Rechts;Hoch[;3|6]"},
-        {"", "48;9\n", 2, "--format fehlt"},
-        {"--format wgs84", "48;9\n", 2, "unbekanntes Format »wgs84«"},
-        {"--format dezimal --threads 0", "48;9\n", 2, "--threads braucht eine Zahl von 1 bis 256"},
-        {"--format dezimal --delimiter ';;'", "48;9\n", 2, "--delimiter braucht genau ein Zeichen"},
-        {"--format dezimal --schnell", "48;9\n", 2, "unbekannte Option »--schnell«"},
-        {"--format dezimal /gibt/es/nicht", "48;9\n", 2,
-         "/gibt/es/nicht: No such file or directory"},
-    };
-    for (const auto& f : faelle) {
-        SCOPED_TRACE(f.argumente);
-        std::ofstream(ein, std::ios::binary) << f.eingabe;
-        // A file argument: standard input must not be read.
-        const std::string umleitung =
-            f.argumente.find(ein) == std::string::npos ? " <" + ein : " </dev/null";
-        const int s = std::system(
-            (KONVERT_PROGRAMM " " + f.argumente + umleitung + " >" + aus + " 2>" + fehler).c_str());
-        EXPECT_EQ(WIFEXITED(s) ? WEXITSTATUS(s) : -1, f.status);
-        std::ostringstream a, m;
-        a << std::ifstream(aus).rdbuf();
-        m << std::ifstream(fehler).rdbuf();
-        EXPECT_NE((f.status == 0 ? a : m).str().find(f.text), std::string::npos)
-            << a.str() << m.str();
-        EXPECT_TRUE(f.status != 2 || a.str().empty());
     }
 }
 

@@ -80,16 +80,22 @@ TEST(Programm, SchreibfehlerBeendenDenLauf) {
     }
 }
 
-// "--name=wert", "--" and the input checked before anything is written: a
-// directory or a file that cannot be read leaves standard output empty.
+// Format names, "--name=wert", "--", wrong calls, and the input checked before
+// anything is written: a directory or an unreadable file leaves standard output empty.
 TEST(Programm, AufrufWieUeblich) {
     const struct {
         const char* zeile;
         int status;
         const char* text; // in standard output for status 0, else in standard error
     } faelle[] = {
-        {"$K --format=dezimal --threads=1 $EIN", 0, "\r\n1;N48.500000;E009.500000;"},
+        {"$K --format=DEZIMAL --threads=1 $EIN", 0, "\r\n1;N48.500000;E009.500000;"},
+        {"$K --format 'Grad (dezimal)' $EIN", 0, "\r\n1;N48.500000;E009.500000;"},
         {"$K --delimiter=, --format 1 -- - <$EIN", 0, "\r\n1,N48.500000,E009.500000,"},
+        {"$K --help", 0, "  7, gk, \"Gauß - Krüger\":\n      Rechts;Hoch[;3|6]"},
+        {"$K $EIN", 2, "--format fehlt"},
+        {"$K --format 1 --threads 0 $EIN", 2, "--threads braucht eine Zahl von 1 bis 256"},
+        {"$K --format 1 --delimiter ';;' $EIN", 2, "--delimiter braucht genau ein Zeichen"},
+        {"$K --format 1 --schnell $EIN", 2, "unbekannte Option »--schnell«"},
         {"$K --format 1 -- --json", 2, "kartovex-konvert: --json: No such file"},
         {"$K --format 1 --json=ja $EIN", 2, "--json nimmt keinen Wert"},
         {"$K --format= $EIN", 2, "unbekanntes Format »«"},
