@@ -16,19 +16,16 @@
 namespace kartovex::test {
 namespace {
 
-const char* const Rahmenname[8] = {"",       "fraGrad", "fraGradMin", "fraGradMinSek",
-                                   "fraZIV", "fraMIL",  "fraREF",     "fraGK"};
-
 QImage Bild(QWidget& w) {
     QApplication::processEvents();
     return w.grab().toImage();
 }
 // The part of a window's picture that a control covers.
-QRect Lage(QWidget& fenster, const char* name) {
+QRect Lage(QWidget& fenster, const QString& name) {
     QWidget* w = Kind(fenster, name);
     return QRect(w->mapTo(&fenster, QPoint()), w->size());
 }
-QImage Ausschnitt(QWidget& fenster, const char* name) {
+QImage Ausschnitt(QWidget& fenster, const QString& name) {
     return Bild(fenster).copy(Lage(fenster, name));
 }
 
@@ -40,25 +37,19 @@ protected:
         FensterTest::SetUp();
         QApplication::setCursorFlashTime(0); // a steady cursor, the same in every picture
     }
-    // The calculation window created anew with one format chosen.
-    foBerechnungen& Frisch(int format) {
-        if (auto* b = BerechnungsfensterFallsDa()) b->verwerfe();
-        Aufraeumen();
-        return Format(format);
-    }
 };
 
 TEST_F(Anzeige, TheFrameShownLastCoversAnyOtherExactly) {
     Meldungsbox boxen;
     QImage allein[8];
     for (int f = 1; f <= 7; ++f)
-        allein[f] = Ausschnitt(Frisch(f), Rahmenname[f]);
+        allein[f] = Ausschnitt(Frisch(f), Formatknoepfe[f].rahmen);
     for (int unten = 1; unten <= 7; ++unten)
         for (int oben = 1; oben <= 7; ++oben) {
             if (oben == unten) continue;
             foBerechnungen& b = Frisch(unten);
             if (unten == 4) QTest::keyClicks(b.focusWidget(), "32U\r"); // limits shown
-            EXPECT_EQ(Ausschnitt(Format(oben), Rahmenname[oben]), allein[oben])
+            EXPECT_EQ(Ausschnitt(Format(oben), Formatknoepfe[oben].rahmen), allein[oben])
                 << unten << " under " << oben;
         }
     EXPECT_EQ(boxen.boxen, QStringList());
@@ -176,7 +167,6 @@ TEST_F(Anzeige, EnterKeypadEnterAndSpacePressTheFocusedButton) {
         ASSERT_NE(AusgabefensterFallsDa(), nullptr);
         EXPECT_TRUE(Ausgabefenster().isVisible());
         EXPECT_EQ(Text(Ausgabefenster(), "texBreiteAUS"), "N48.436333");
-        Ausgabefenster().verwerfe();
     }
 }
 

@@ -33,15 +33,8 @@ double Grad(const QString& t) {
 
 class Durchlauf : public FensterTest {
 protected:
-    // Fresh output and calculation windows for the format.
-    foBerechnungen& Neu(int format) {
-        if (foAusgabe* a = AusgabefensterFallsDa()) a->verwerfe();
-        if (foBerechnungen* b = BerechnungsfensterFallsDa()) b->verwerfe();
-        Aufraeumen();
-        return Format(format);
-    }
     foBerechnungen& MitBeispiel(int format) {
-        Kind<QPushButton>(Neu(format), Formatknoepfe[format].beispielknopf)->click();
+        Kind<QPushButton>(Frisch(format), Formatknoepfe[format].beispielknopf)->click();
         return Berechnungsfenster();
     }
     // Texts written into fields, then "Berechnung" clicked as a user does.
@@ -62,7 +55,7 @@ TEST_F(Durchlauf, ExamplePointByButtonAndByKeysInEveryFormat) {
     for (int format = 1; format <= 7; ++format) {
         for (bool getippt : {false, true}) {
             SCOPED_TRACE(format + getippt * 10);
-            foBerechnungen& b = getippt ? Neu(format) : MitBeispiel(format);
+            foBerechnungen& b = getippt ? Frisch(format) : MitBeispiel(format);
             for (const QString& paar : getippt ? Formatknoepfe[format].beispiel() : QStringList()) {
                 ASSERT_EQ(Fokus(b), paar.section('=', 0, 0));
                 QTest::keyClicks(b.focusWidget(), paar.section('=', 1).replace('.', ',').toLower());
