@@ -1,5 +1,5 @@
 // What the screen shows: pixels of grabbed windows, Qt's own texts, keys on
-// buttons and on texDummy, paste and drop into the input fields.
+// texDummy, paste and drop into the input fields.
 #include <QClipboard>
 #include <QGroupBox>
 #include <QMenu>
@@ -144,29 +144,6 @@ TEST_F(Anzeige, FacesShowTheirColoursFlat) {
                       bild.pixelColor(w - 1, h / 2).lightness())
                 << f.name;
         }
-    }
-}
-
-TEST_F(Anzeige, EnterKeypadEnterAndSpacePressTheFocusedButton) {
-    const std::pair<Qt::Key, Qt::KeyboardModifiers> tasten[] = {{Qt::Key_Return, Qt::NoModifier},
-                                                                {Qt::Key_Enter, Qt::KeypadModifier},
-                                                                {Qt::Key_Space, Qt::NoModifier}};
-    for (const auto& [taste, umschalt] : tasten) {
-        SCOPED_TRACE(taste);
-        foBerechnungen& b = Frisch(1);
-        const QImage ohneFokus = Ausschnitt(b, "comRechnen");
-        // The Enter chain ends on "Berechnung" without pressing it.
-        for (const char* wert : {"48.4363326641023", "9.96796724981198"}) {
-            QTest::keyClicks(b.focusWidget(), wert);
-            QTest::keyClick(b.focusWidget(), Qt::Key_Return);
-        }
-        ASSERT_EQ(Fokus(b), "comRechnen");
-        EXPECT_TRUE(!AusgabefensterFallsDa() || !AusgabefensterFallsDa()->isVisible());
-        EXPECT_NE(Ausschnitt(b, "comRechnen"), ohneFokus); // the focus mark
-        QTest::keyClick(Kind(b, "comRechnen"), taste, umschalt);
-        ASSERT_NE(AusgabefensterFallsDa(), nullptr);
-        EXPECT_TRUE(Ausgabefenster().isVisible());
-        EXPECT_EQ(Text(Ausgabefenster(), "texBreiteAUS"), "N48.436333");
     }
 }
 
