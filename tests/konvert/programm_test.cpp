@@ -45,13 +45,6 @@ Ergebnis Shell(const std::string& zeile, const std::string& eingabe = "") {
     return {WIFEXITED(s) ? WEXITSTATUS(s) : -1, Lies(aus), Lies(fehler)};
 }
 
-std::size_t Anzahl(const std::string& text, const std::string& teil) {
-    std::size_t n = 0;
-    for (auto i = text.find(teil); i != std::string::npos; i = text.find(teil, i + 1))
-        ++n;
-    return n;
-}
-
 } // namespace
 
 // The first failed write ends the run with code 3 and one message naming the
@@ -76,7 +69,6 @@ TEST(Programm, SchreibfehlerBeendenDenLauf) {
         SCOPED_TRACE(f.zeile);
         const Ergebnis e = Shell(f.zeile, "48.5;9.5\n48.5;9x5\n");
         EXPECT_EQ(e.fehler, grund + f.ursache + "\n3\n");
-        EXPECT_EQ(Anzahl(e.fehler, "Zeile"), 0u);
     }
 }
 
@@ -169,10 +161,6 @@ TEST(Programm, LesbareSpaltenUndZahlen) {
     const struct {
         const char *optionen, *eingabe, *ausgabe;
     } faelle[] = {
-        {"", "48.4363326641023;9.96796724981198",
-         "1;N48.436333;E009.967967;N48;26.179960;E009;58.078035;N48;26;10.80;E009;58;4.68;"
-         "32U;0571595;5365251;32U  NU  76.15.52.95.51;32U  NU  7159565251; 3571699; 5366959;3;"
-         "E009°;\r\n"},
         {"--numbers", "48.4363326641023;9.96796724981198",
          "1;48.436333;9.967967;48;26.179960;9;58.078035;48;26;10.80;9;58;4.68;"
          "32U;571595;5365251;32UNU7615529551;32UNU7159565251;3571699;5366959;3;9;\r\n"},
