@@ -209,7 +209,6 @@ TEST_F(Anzeige, NoPasteOrDropAroundTheKeyRules) {
     EXPECT_GT(felder, 20);
 }
 
-// The border line runs through the middle of the caption, above every control.
 TEST_F(Anzeige, FrameLineRunsThroughTheCaptionAboveTheControls) {
     const std::pair<bool, const char*> rahmen[] = {
         {false, "fraZIV"}, {false, "fraGK"}, {true, "fraZIVAUS"}, {true, "fraStreifenbreiteAUS"}};
@@ -247,7 +246,6 @@ TEST_F(Anzeige, EveryWindowAndBoxCarriesTheProgramsIcon) {
         EXPECT_EQ(w->windowIcon().pixmap(32).toImage(), symbol) << w->objectName().toStdString();
 }
 
-// The outer rectangle comes into the available area as far as needed.
 TEST(Einpassen, MovesIntoTheScreenAndShrinksOnlyWhatIsTooLarge) {
     const QRect schirm(0, 0, 1366, 768), mitLeiste(0, 30, 1366, 738);
     const struct {

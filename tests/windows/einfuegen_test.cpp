@@ -1,8 +1,5 @@
-// Pasting a coordinate into the entry window: what the format button does,
-// the fields typed through their key rules, the options, the focus on
-// "Berechnung"; the message for a text that is not understood; and the round
-// trip of every line the output window copies, for random points, through
-// the recogniser, the check and the conversion.
+// Pasting a coordinate into the entry window, and the round trip of every
+// line the output window copies through recogniser, check and conversion.
 #include <QClipboard>
 #include <QRadioButton>
 

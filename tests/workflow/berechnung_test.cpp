@@ -86,7 +86,6 @@ TEST(Berechnung, BeispielpunktInJedemFormat) {
     }
 }
 
-// The whole output of the decimal-degree example, text by text.
 TEST(Berechnung, AusgabetexteDesBeispiels) {
     const Ausgabe a = rechne(F::GradDezimal, Beispiel(F::GradDezimal));
     std::string ist; // name=text| in the output window's order
@@ -153,8 +152,7 @@ TEST(Berechnung, DeutschlandRechteck) {
 // A geodesy routine that meets impossible values reports and returns; the run
 // goes on with the texts as they stand: a 100 km digit 0 cannot be lettered,
 // so the military field keeps the zone. A failed check gives no output, a
-// format number beyond 1 to 7 does nothing at all. (The windows tests follow
-// failed checks and normalised texts through the windows.)
+// format number beyond 1 to 7 does nothing at all.
 TEST(Berechnung, UnmoeglicheWerteUndFremdeFormate) {
     const MeldungsRekorder rekorder;
     const auto t = rechne(F::UTMzivil, Kurz("Zone=32U|Rechts=0050000|Hoch=5365251",
