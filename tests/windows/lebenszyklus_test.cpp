@@ -102,12 +102,19 @@ TEST_F(FensterTest, QuitQuestionNoKeepsEverything) {
     foBerechnungen& b = Format(1);
     QTest::keyClicks(b.focusWidget(), "12");
     Meldungsbox boxen(QMessageBox::No);
+    QStringList knoepfe; // Qt's own button texts, in German
+    boxen.waehrend = [&] {
+        for (auto* k : qobject_cast<QMessageBox*>(QApplication::activeModalWidget())->buttons())
+            knoepfe << k->text().remove('&');
+    };
     Kind<QPushButton>(Eingangsfenster(), "comBeenden")->click();
     QTest::mouseClick(Kind<QLabel>(b, "labBeenden"), Qt::LeftButton); // a single click: nothing
     EXPECT_EQ(
         boxen.boxen,
         QStringList{Box(QMessageBox::Question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No,
                         "KartovexQuendo", "Wollen Sie KartovexLE wirklich beenden?")});
+    knoepfe.sort();
+    EXPECT_EQ(knoepfe, (QStringList{"Ja", "Nein"}));
     Aufraeumen();
     EXPECT_EQ(Fensterliste(), QStringList({"foBerechnungen", "foEingang"}));
     EXPECT_EQ(Text(b, "texBreite"), "12");
