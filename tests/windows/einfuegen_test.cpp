@@ -85,9 +85,9 @@ TEST(Rundreise, EveryCopiedLineOfRandomPoints) {
                 const std::string weg = r->format == Eingabeformat::UTMref         ? "  "
                                         : r->format == Eingabeformat::GaussKrueger ? "\t "
                                                                                    : "";
-                for (auto i = zeile.find(weg); !weg.empty() && i != std::string::npos;
-                     i = zeile.find(weg))
-                    zeile.erase(i + 1, 1);
+                for (auto p = zeile.find(weg); !weg.empty() && p != std::string::npos;
+                     p = zeile.find(weg))
+                    zeile.erase(p + 1, 1);
                 EXPECT_EQ(ZeileDes(r->format, Ergebnis(e, r->format)), zeile);
             }
         }
