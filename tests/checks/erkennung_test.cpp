@@ -63,17 +63,10 @@ const Fall Faelle[] = {
     {"R 3571699.04 H 5366959.16", 7, "GKRechts=3571699.04|GKHoch=5366959.16|optDrei"},
     {"R: 3571699, H: 5366959", 7, "GKRechts=3571699|GKHoch=5366959|optDrei"},
     // lines of the output window's copy
-    {"Grad (dezimal)\tS33.900000\tE018.400000", 1,
-     "Breite=33.900000|Laenge=018.400000|optDezS|optDezE"},
     {"Grad/Minuten\tN00\t30.000000\tW000\t12.000000", 2,
      "BreiteGrad=00|BreiteMinute=30.000000|LaengeGrad=000|LaengeMinute=12.000000|optGMN|optGMW"},
     {"Grad/Minuten/Sekunden\tS79\t54\t0.00\tW000\t00\t0.00", 3,
      "BGrad=79|BMinute=54|BSekunde=0.00|LGrad=000|LMinute=00|LSekunde=0.00|optGradS|optGradW"},
-    {"UTM zivil\t01X\t0464543\t9317850", 4, "Zone=01X|Rechts=0464543|Hoch=9317850"},
-    {"UTM mil\t34H  BH  54.95.58.88.38", 5,
-     "ZoneM=34H|100km=BH|10km=54|1km=95|100m=58|10m=88|1m=38"},
-    {"UTM ref\t30C  WS  5870728062", 6, "REFZone=30C|REF100=WS|REFZiffern=5870728062"},
-    {"Gauß - Krüger\t 4595178\t 5819457\t3\tE012°", 7, "GKRechts=4595178|GKHoch=5819457|optDrei"},
     {"Gauß - Krüger\t 3571699\t 5366959\t6\tE009°", 7, "GKRechts=3571699|GKHoch=5366959|optSechs"},
     // several lines: the first one understood
     {"Einsatzort:\nN48.436333 E009.967967\n32U 0571595 5365251", 1,

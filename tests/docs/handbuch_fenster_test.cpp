@@ -46,7 +46,6 @@ TEST_F(HandbuchFenster, NenntKnoepfeTitelUndTasten) {
         EXPECT_NE(seite.find(t), std::string::npos) << t;
 }
 
-// The program takes no command line: the page shows none.
 TEST(HandbuchKartovex, KeineOptionen) {
     const auto seite = Handbuchseite(HANDBUCH_KARTOVEX);
     EXPECT_EQ(Einzeilig(seite.at("ÜBERSICHT")), " kartovex ");

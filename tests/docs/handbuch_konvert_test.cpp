@@ -59,7 +59,6 @@ TEST(HandbuchKonvert, FormateWieFormattabelle) {
     EXPECT_EQ(Codes(formate, std::regex(R"((\d+), \w+, ")")).size(), 7u) << formate;
 }
 
-// RÜCKGABEWERT lists exactly the exit codes that --help names.
 TEST(HandbuchKonvert, RueckgabewerteWieHilfe) {
     const auto anfang = Hilfe().find("Rückgabewert:");
     ASSERT_NE(anfang, std::string::npos) << Hilfe();

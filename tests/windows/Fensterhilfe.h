@@ -29,11 +29,12 @@ QT_END_NAMESPACE
 
 namespace kartovex::test {
 
-// Per format 1 to 7: its entry button, its example button, and the example's
-// "field=text" pairs in the frame's Enter order, from the format table.
+// Per format 1 to 7: its entry button, its example button, its frame, and the
+// example's "field=text" pairs in the frame's Enter order, from the format table.
 struct Formatdaten {
     const char* knopf;
     const char* beispielknopf;
+    const char* rahmen;
     int nummer;
     QStringList beispiel() const {
         QStringList paare;
@@ -45,13 +46,13 @@ struct Formatdaten {
 };
 inline const Formatdaten Formatknoepfe[8] = {
     {},
-    {"comGradDezEIN", "comKrummboegleGrad", 1},
-    {"comGradMinEIN", "comKrummboegleMercator", 2},
-    {"comGradMinSekEIN", "comKrummboegleGMS", 3},
-    {"comUTMzivilEIN", "comZIV", 4},
-    {"comUTMmilEIN", "comMIL", 5},
-    {"comUTMrefEIN", "comREF", 6},
-    {"comGKEIN", "comKrummboegleGK", 7},
+    {"comGradDezEIN", "comKrummboegleGrad", "fraGrad", 1},
+    {"comGradMinEIN", "comKrummboegleMercator", "fraGradMin", 2},
+    {"comGradMinSekEIN", "comKrummboegleGMS", "fraGradMinSek", 3},
+    {"comUTMzivilEIN", "comZIV", "fraZIV", 4},
+    {"comUTMmilEIN", "comMIL", "fraMIL", 5},
+    {"comUTMrefEIN", "comREF", "fraREF", 6},
+    {"comGKEIN", "comKrummboegleGK", "fraGK", 7},
 };
 
 template <class T = QWidget> T* Kind(const QWidget& fenster, const QString& name) {
@@ -131,6 +132,13 @@ protected:
         Kind<QPushButton>(Eingangsfenster(), Formatknoepfe[format].knopf)->click();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&Berechnungsfenster()));
         return Berechnungsfenster();
+    }
+    // Output and calculation windows discarded, the latter created anew for the format.
+    foBerechnungen& Frisch(int format) {
+        if (foAusgabe* a = AusgabefensterFallsDa()) a->verwerfe();
+        if (foBerechnungen* b = BerechnungsfensterFallsDa()) b->verwerfe();
+        Aufraeumen();
+        return Format(format);
     }
     // The window activated again (a message box leaves it inactive).
     static void Aktiviere(QWidget& fenster) {

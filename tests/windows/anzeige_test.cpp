@@ -1,5 +1,5 @@
 // What the screen shows: pixels of grabbed windows, Qt's own texts, keys on
-// buttons and on texDummy, paste and drop into the input fields.
+// texDummy, paste and drop into the input fields.
 #include <QClipboard>
 #include <QGroupBox>
 #include <QMenu>
@@ -16,19 +16,16 @@
 namespace kartovex::test {
 namespace {
 
-const char* const Rahmenname[8] = {"",       "fraGrad", "fraGradMin", "fraGradMinSek",
-                                   "fraZIV", "fraMIL",  "fraREF",     "fraGK"};
-
 QImage Bild(QWidget& w) {
     QApplication::processEvents();
     return w.grab().toImage();
 }
 // The part of a window's picture that a control covers.
-QRect Lage(QWidget& fenster, const char* name) {
+QRect Lage(QWidget& fenster, const QString& name) {
     QWidget* w = Kind(fenster, name);
     return QRect(w->mapTo(&fenster, QPoint()), w->size());
 }
-QImage Ausschnitt(QWidget& fenster, const char* name) {
+QImage Ausschnitt(QWidget& fenster, const QString& name) {
     return Bild(fenster).copy(Lage(fenster, name));
 }
 
@@ -40,40 +37,27 @@ protected:
         FensterTest::SetUp();
         QApplication::setCursorFlashTime(0); // a steady cursor, the same in every picture
     }
-    // The calculation window created anew with one format chosen.
-    foBerechnungen& Frisch(int format) {
-        if (auto* b = BerechnungsfensterFallsDa()) b->verwerfe();
-        Aufraeumen();
-        return Format(format);
-    }
 };
 
 TEST_F(Anzeige, TheFrameShownLastCoversAnyOtherExactly) {
     Meldungsbox boxen;
     QImage allein[8];
     for (int f = 1; f <= 7; ++f)
-        allein[f] = Ausschnitt(Frisch(f), Rahmenname[f]);
+        allein[f] = Ausschnitt(Frisch(f), Formatknoepfe[f].rahmen);
     for (int unten = 1; unten <= 7; ++unten)
         for (int oben = 1; oben <= 7; ++oben) {
             if (oben == unten) continue;
             foBerechnungen& b = Frisch(unten);
             if (unten == 4) QTest::keyClicks(b.focusWidget(), "32U\r"); // limits shown
-            EXPECT_EQ(Ausschnitt(Format(oben), Rahmenname[oben]), allein[oben])
+            EXPECT_EQ(Ausschnitt(Format(oben), Formatknoepfe[oben].rahmen), allein[oben])
                 << unten << " under " << oben;
         }
     EXPECT_EQ(boxen.boxen, QStringList());
 }
 
+// Qt's own texts in German: the context menu here, the quit question's
+// buttons with the lifecycle tests.
 TEST_F(Anzeige, QtsOwnTextsAreGerman) {
-    Meldungsbox box(QMessageBox::No);
-    QStringList knoepfe;
-    box.waehrend = [&] {
-        for (auto* k : qobject_cast<QMessageBox*>(QApplication::activeModalWidget())->buttons())
-            knoepfe << k->text().remove('&');
-    };
-    Kind<QPushButton>(Eingangsfenster(), "comBeenden")->click();
-    knoepfe.sort();
-    EXPECT_EQ(knoepfe, (QStringList{"Ja", "Nein"}));
     for (const char* feld : {"texBreiteAUS", "texZone2"}) {
         std::unique_ptr<QMenu> menue(
             Kind<QLineEdit>(Ausgabefenster(), feld)->createStandardContextMenu());
@@ -156,30 +140,6 @@ TEST_F(Anzeige, FacesShowTheirColoursFlat) {
     }
 }
 
-TEST_F(Anzeige, EnterKeypadEnterAndSpacePressTheFocusedButton) {
-    const std::pair<Qt::Key, Qt::KeyboardModifiers> tasten[] = {{Qt::Key_Return, Qt::NoModifier},
-                                                                {Qt::Key_Enter, Qt::KeypadModifier},
-                                                                {Qt::Key_Space, Qt::NoModifier}};
-    for (const auto& [taste, umschalt] : tasten) {
-        SCOPED_TRACE(taste);
-        foBerechnungen& b = Frisch(1);
-        const QImage ohneFokus = Ausschnitt(b, "comRechnen");
-        // The Enter chain ends on "Berechnung" without pressing it.
-        for (const char* wert : {"48.4363326641023", "9.96796724981198"}) {
-            QTest::keyClicks(b.focusWidget(), wert);
-            QTest::keyClick(b.focusWidget(), Qt::Key_Return);
-        }
-        ASSERT_EQ(Fokus(b), "comRechnen");
-        EXPECT_TRUE(!AusgabefensterFallsDa() || !AusgabefensterFallsDa()->isVisible());
-        EXPECT_NE(Ausschnitt(b, "comRechnen"), ohneFokus); // the focus mark
-        QTest::keyClick(Kind(b, "comRechnen"), taste, umschalt);
-        ASSERT_NE(AusgabefensterFallsDa(), nullptr);
-        EXPECT_TRUE(Ausgabefenster().isVisible());
-        EXPECT_EQ(Text(Ausgabefenster(), "texBreiteAUS"), "N48.436333");
-        Ausgabefenster().verwerfe();
-    }
-}
-
 TEST_F(Anzeige, TabSkipsControlsOutsideTheWindowUntilItIsEnlarged) {
     foBerechnungen& b = Format(1);
     auto besucht = [&b] {
@@ -242,7 +202,6 @@ TEST_F(Anzeige, NoPasteOrDropAroundTheKeyRules) {
     EXPECT_GT(felder, 20);
 }
 
-// The border line runs through the middle of the caption, above every control.
 TEST_F(Anzeige, FrameLineRunsThroughTheCaptionAboveTheControls) {
     const std::pair<bool, const char*> rahmen[] = {
         {false, "fraZIV"}, {false, "fraGK"}, {true, "fraZIVAUS"}, {true, "fraStreifenbreiteAUS"}};
@@ -280,7 +239,6 @@ TEST_F(Anzeige, EveryWindowAndBoxCarriesTheProgramsIcon) {
         EXPECT_EQ(w->windowIcon().pixmap(32).toImage(), symbol) << w->objectName().toStdString();
 }
 
-// The outer rectangle comes into the available area as far as needed.
 TEST(Einpassen, MovesIntoTheScreenAndShrinksOnlyWhatIsTooLarge) {
     const QRect schirm(0, 0, 1366, 768), mitLeiste(0, 30, 1366, 738);
     const struct {

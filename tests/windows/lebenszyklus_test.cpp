@@ -10,13 +10,11 @@ using namespace kartovex::test;
 
 namespace {
 
-const QStringList Rahmen = {"",       "fraGrad", "fraGradMin", "fraGradMinSek",
-                            "fraZIV", "fraMIL",  "fraREF",     "fraGK"};
-
 QStringList SichtbareRahmen(const foBerechnungen& b) {
     QStringList s;
-    for (const QString& r : Rahmen.mid(1))
-        if (Kind<QGroupBox>(b, r)->isVisibleTo(&b)) s << r;
+    for (int format = 1; format <= 7; ++format)
+        if (Kind<QGroupBox>(b, Formatknoepfe[format].rahmen)->isVisibleTo(&b))
+            s << Formatknoepfe[format].rahmen;
     return s;
 }
 
@@ -55,7 +53,7 @@ TEST_F(FensterTest, FormatButtonsShowFrameHintAndFirstFieldOfAFreshWindow) {
         ErwarteVorgaben(b);
         EXPECT_EQ(b.windowTitle(), "Beachten Sie bitte den Hinweis zur Zahleneingabe");
         EXPECT_EQ(InputFormat, format);
-        EXPECT_EQ(SichtbareRahmen(b), QStringList{Rahmen[format]});
+        EXPECT_EQ(SichtbareRahmen(b), QStringList{Formatknoepfe[format].rahmen});
         EXPECT_EQ(Fokus(b), Formatknoepfe[format].beispiel()[0].section('=', 0, 0));
         EXPECT_EQ(Kind<QLabel>(b, "labEingabe")->text(),
                   Anzeigetext(foEingang::Hinweistext(unsigned(format))));
@@ -104,12 +102,19 @@ TEST_F(FensterTest, QuitQuestionNoKeepsEverything) {
     foBerechnungen& b = Format(1);
     QTest::keyClicks(b.focusWidget(), "12");
     Meldungsbox boxen(QMessageBox::No);
+    QStringList knoepfe; // Qt's own button texts, in German
+    boxen.waehrend = [&] {
+        for (auto* k : qobject_cast<QMessageBox*>(QApplication::activeModalWidget())->buttons())
+            knoepfe << k->text().remove('&');
+    };
     Kind<QPushButton>(Eingangsfenster(), "comBeenden")->click();
     QTest::mouseClick(Kind<QLabel>(b, "labBeenden"), Qt::LeftButton); // a single click: nothing
     EXPECT_EQ(
         boxen.boxen,
         QStringList{Box(QMessageBox::Question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No,
                         "KartovexQuendo", "Wollen Sie KartovexLE wirklich beenden?")});
+    knoepfe.sort();
+    EXPECT_EQ(knoepfe, (QStringList{"Ja", "Nein"}));
     Aufraeumen();
     EXPECT_EQ(Fensterliste(), QStringList({"foBerechnungen", "foEingang"}));
     EXPECT_EQ(Text(b, "texBreite"), "12");

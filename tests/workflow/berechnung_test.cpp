@@ -16,20 +16,18 @@ namespace {
 
 constexpr double Breite = 48.4363326641023, Laenge = 9.96796724981198;
 
-// The example point as the example buttons enter it, north and east on and the
-// 3° strips chosen, as the calculation window starts.
+// The example point as the example buttons enter it (the format table's
+// examples), each option group at its default and the 3° strips chosen, as the
+// calculation window starts.
 Eingabe Beispiel(int format) {
-    const char* beispiele[] = {
-        "Breite=48.4363326641023|Laenge=9.96796724981198|optDezN|optDezE",
-        "BreiteGrad=48|BreiteMinute=26.179960|LaengeGrad=9|LaengeMinute=58.078035|optGMN|optGME",
-        "BGrad=48|BMinute=26|BSekunde=10.80|LGrad=9|LMinute=58|LSekunde=4.68|optGradN|optGradE",
-        "Zone=32U|Rechts=0571595|Hoch=5365251",
-        "ZoneM=32U|100km=NU|10km=76|1km=15|100m=52|10m=95|1m=51",
-        "REFZone=32U|REF100=NU|REFZiffern=7159565251",
-        "GKRechts=3571699.06|GKHoch=5366959.20",
-    };
-    return Kurz(beispiele[format - 1] + std::string("|optDrei"),
-                {"0723776", "0276224", "6210141", "5316301"});
+    Eingabe e;
+    e.grenzen = {"0723776", "0276224", "6210141", "5316301"};
+    for (Feld feld : FormatNr(format)->felder)
+        e[feld] = Beschreibung(feld).beispiel;
+    for (const Optionsgruppe& g : FormatNr(format)->optionen)
+        e.schalteAn(g.standard);
+    e.schalteAn(Option::optDrei);
+    return e;
 }
 
 // Signed degrees from a degree field with its hemisphere letter and the
@@ -88,7 +86,6 @@ TEST(Berechnung, BeispielpunktInJedemFormat) {
     }
 }
 
-// The whole output of the decimal-degree example, text by text.
 TEST(Berechnung, AusgabetexteDesBeispiels) {
     const Ausgabe a = rechne(F::GradDezimal, Beispiel(F::GradDezimal));
     std::string ist; // name=text| in the output window's order
@@ -172,8 +169,7 @@ TEST(Berechnung, GaussKruegerNahDerGrenze) {
 // A geodesy routine that meets impossible values reports and returns; the run
 // goes on with the texts as they stand: a 100 km digit 0 cannot be lettered,
 // so the military field keeps the zone. A failed check gives no output, a
-// format number beyond 1 to 7 does nothing at all. (The windows tests follow
-// failed checks and normalised texts through the windows.)
+// format number beyond 1 to 7 does nothing at all.
 TEST(Berechnung, UnmoeglicheWerteUndFremdeFormate) {
     const MeldungsRekorder rekorder;
     const auto t = rechne(F::UTMzivil, Kurz("Zone=32U|Rechts=0050000|Hoch=5365251",
