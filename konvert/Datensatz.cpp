@@ -47,6 +47,14 @@ bool BrauchtAnfuehrung(std::string_view text, char trenner) {
     return kurz;
 }
 
+// How many bytes of x are c, or a little more: a byte c ^ 1 right after a
+// match may count too (the borrow of Bytetreffer), but never fewer are counted.
+int Trefferzahl(std::uint64_t x, char c) {
+    // Each flagged byte becomes 1 and the multiplication adds the eight bytes
+    // up in the top byte (at most 8, so no byte overflows).
+    return int((((Bytetreffer(x, c) >> 7) * 0x0101010101010101ull) >> 56));
+}
+
 // RFC 4180: a field with the separator, a quote or a line break is quoted,
 // its quotes doubled.
 void CsvFeld(std::string& ziel, std::string_view text, char trenner) {
@@ -148,22 +156,38 @@ Zahlteile Teile(Zahlform form, std::string_view v) {
     return z;
 }
 
-// A military or UTMREF text without its blanks and dots, appended in runs.
-void OhneTrenner(std::string& ziel, std::string_view text) {
-    const std::size_t vorher = ziel.size();
-    ziel.resize(vorher + text.size());
-    char* w = ziel.data() + vorher;
+// A military or UTMREF text without its blanks and dots, written from w on;
+// returns the end.
+char* OhneTrenner(char* w, std::string_view text) {
     for (char c : text)
         if (c != ' ' && c != '.') *w++ = c;
-    ziel.resize(std::size_t(w - ziel.data()));
+    return w;
+}
+
+// What AlsZahl gives, written from w on; returns the end. Never longer than
+// the text: a hemisphere letter at most becomes the '-'.
+char* SchreibeZahl(char* w, Zahlform form, std::string_view text) {
+    if (form == Zahlform::Referenz) return OhneTrenner(w, text);
+    if (form != Zahlform::Text) {
+        if (const Zahlteile z = Teile(form, text); !z.ziffern.empty()) {
+            if (z.negativ) *w++ = '-';
+            return std::copy(z.ziffern.begin(), z.ziffern.end(), w);
+        }
+    }
+    return std::copy(text.begin(), text.end(), w);
 }
 
 // One value of a CSV record with --numbers.
-void CsvZahl(std::string& ziel, Zahlform form, const std::string& text, char trenner) {
+void CsvZahl(std::string& ziel, Zahlform form, std::string_view text, char trenner) {
     if (form == Zahlform::Text) return CsvFeld(ziel, text, trenner);
     const bool alphanumerisch =
         (trenner >= '0' && trenner <= '9') || (trenner >= 'A' && trenner <= 'Z') || trenner == '.';
-    if (form == Zahlform::Referenz && !alphanumerisch) return OhneTrenner(ziel, text);
+    if (form == Zahlform::Referenz && !alphanumerisch) {
+        const std::size_t vorher = ziel.size();
+        ziel.resize(vorher + text.size());
+        ziel.resize(std::size_t(OhneTrenner(ziel.data() + vorher, text) - ziel.data()));
+        return;
+    }
     if (form != Zahlform::Referenz) {
         const Zahlteile z = Teile(form, text);
         // The digits need quotes only when the separator is a digit or '.'.
@@ -197,8 +221,8 @@ void JsonWert(std::string& ziel, const std::string& text, Zahlform form, bool za
 }
 
 // The name of the format a line was read in; empty when it was not recognised.
-std::string Formatspalte(const Punkt& p) {
-    return p.format ? std::string(Formatname(p.format)) : std::string();
+std::string_view Formatspalte(const Punkt& p) {
+    return p.format ? Formatname(p.format) : "";
 }
 
 } // namespace
@@ -211,16 +235,28 @@ std::vector<Aus> AlleSpalten() {
 }
 
 std::string AlsZahl(Zahlform form, std::string_view text) {
-    std::string zahl;
-    if (form == Zahlform::Text) return std::string(text);
-    if (form == Zahlform::Referenz) {
-        OhneTrenner(zahl, text);
-        return zahl;
+    std::string zahl(text.size(), '\0');
+    zahl.resize(std::size_t(SchreibeZahl(zahl.data(), form, text) - zahl.data()));
+    return zahl;
+}
+
+// One pass over the whole record, eight bytes at a time, instead of a scan
+// per field.
+bool OhneAnfuehrungRichtig(std::string_view satz, char trenner, std::size_t trennerAnzahl) {
+    std::uint64_t besonders = 0;
+    std::size_t gezaehlt = 0;
+    std::size_t i = 0;
+    for (std::uint64_t x; i + sizeof x <= satz.size(); i += sizeof x) {
+        std::memcpy(&x, satz.data() + i, sizeof x);
+        besonders |= Bytetreffer(x, '"') | Bytetreffer(x, '\r') | Bytetreffer(x, '\n');
+        gezaehlt += std::size_t(Trefferzahl(x, trenner));
     }
-    const Zahlteile z = Teile(form, text);
-    if (z.ziffern.empty()) return std::string(text);
-    if (z.negativ) zahl += '-';
-    return zahl.append(z.ziffern);
+    for (; i < satz.size(); ++i) {
+        const char c = satz[i];
+        besonders |= (c == '"') | (c == '\r') | (c == '\n');
+        gezaehlt += c == trenner;
+    }
+    return besonders == 0 && gezaehlt == trennerAnzahl;
 }
 
 std::string Kopfzeile(const Ausgabeform& form) {
@@ -281,37 +317,74 @@ void GeoJsonPunkt(std::string& ziel, std::uint64_t zeile, const Punkt& p, const 
     ziel += "}}\n";
 }
 
+// Calls wert(Zahlform, text) for each value of a CSV record after the line
+// number, in order. A value is a number under --numbers only in an output
+// field that has one; every other value is a Text.
+template <class F>
+void JederCsvWert(const Punkt& p, const Ausgabeform& form, std::string_view meldung, F&& wert) {
+    if (form.formatSpalte) wert(Zahlform::Text, Formatspalte(p));
+    for (const std::string& text : p.eigene)
+        wert(Zahlform::Text, text);
+    for (Aus a : form.spalten)
+        wert(form.zahlen ? Ausgabefelder()[Index(a)].zahl : Zahlform::Text, p.felder[Index(a)]);
+    wert(Zahlform::Text, meldung);
+}
+
+// Appends a CSV record, every value as it is, without quotes, into room
+// made once. Returns whether that is right, else the record is taken back.
+bool CsvSatzOhneAnfuehrung(std::string& ziel, std::string_view nummer, const Punkt& p,
+                           const Ausgabeform& form, std::string_view meldung) {
+    // No value grows in writing (SchreibeZahl), so the texts' lengths bound the record.
+    std::size_t laenge = nummer.size(), trennerAnzahl = 0;
+    JederCsvWert(p, form, meldung, [&](Zahlform, std::string_view text) {
+        laenge += 1 + text.size();
+        ++trennerAnzahl;
+    });
+    const std::size_t anfang = ziel.size();
+    ziel.resize(anfang + laenge);
+    char* w = std::copy(nummer.begin(), nummer.end(), ziel.data() + anfang);
+    JederCsvWert(p, form, meldung, [&](Zahlform zahl, std::string_view text) {
+        *w++ = form.trenner;
+        // Most values are texts: copied here, without the call.
+        if (zahl == Zahlform::Text) {
+            std::memcpy(w, text.data(), text.size());
+            w += text.size();
+        } else {
+            w = SchreibeZahl(w, zahl, text);
+        }
+    });
+    ziel.resize(std::size_t(w - ziel.data()));
+    if (OhneAnfuehrungRichtig(std::string_view(ziel).substr(anfang), form.trenner, trennerAnzahl))
+        return true;
+    ziel.resize(anfang);
+    return false;
+}
+
 } // namespace
 
 void HaengeDatensatzAn(std::string& ziel, std::uint64_t zeile, const Punkt& p,
                        const Ausgabeform& form) {
     if (form.geojson) return GeoJsonPunkt(ziel, zeile, p, form);
+    const std::string meldung = Meldungstext(p);
     if (form.json) {
         JsonEigenschaften(ziel, zeile, p, form);
         ziel += ",\"meldung\":";
-        JsonText(ziel, Meldungstext(p));
+        JsonText(ziel, meldung);
         ziel += "}\n";
         return;
     }
-    char nummer[24];
-    ziel.append(nummer, std::to_chars(nummer, nummer + sizeof nummer, zeile).ptr);
-    if (form.formatSpalte) {
-        ziel += form.trenner;
-        CsvFeld(ziel, Formatspalte(p), form.trenner);
+    char ziffern[24];
+    const std::string_view nummer(ziffern,
+                                  std::to_chars(ziffern, ziffern + sizeof ziffern, zeile).ptr);
+    // Almost no record needs a quote: written plainly and checked once, it
+    // is written value by value, each quoted where it needs it, only when it does.
+    if (!CsvSatzOhneAnfuehrung(ziel, nummer, p, form, meldung)) {
+        ziel.append(nummer);
+        JederCsvWert(p, form, meldung, [&](Zahlform zahl, std::string_view text) {
+            ziel += form.trenner;
+            CsvZahl(ziel, zahl, text, form.trenner);
+        });
     }
-    for (const std::string& text : p.eigene) {
-        ziel += form.trenner;
-        CsvFeld(ziel, text, form.trenner);
-    }
-    for (Aus a : form.spalten) {
-        ziel += form.trenner;
-        if (form.zahlen)
-            CsvZahl(ziel, Ausgabefelder()[Index(a)].zahl, p.felder[Index(a)], form.trenner);
-        else
-            CsvFeld(ziel, p.felder[Index(a)], form.trenner);
-    }
-    ziel += form.trenner;
-    CsvFeld(ziel, Meldungstext(p), form.trenner);
     ziel += "\r\n";
 }
 
