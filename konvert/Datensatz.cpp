@@ -298,7 +298,7 @@ void JsonEigenschaften(std::string& ziel, std::uint64_t zeile, const Punkt& p,
         ziel += ",\"";
         ziel += feld.spalte;
         ziel += "\":";
-        JsonWert(ziel, p.felder[Index(a)], feld.zahl, form.zahlen);
+        JsonWert(ziel, p.text(a), feld.zahl, form.zahlen);
     }
 }
 
@@ -307,7 +307,7 @@ void GeoJsonPunkt(std::string& ziel, std::uint64_t zeile, const Punkt& p, const 
     if (!p.meldung.empty() || !p.meldungen.empty()) return;
     ziel += ",{\"type\":\"Feature\",\"geometry\":{\"type\":\"Point\",\"coordinates\":[";
     for (Aus a : {Aus::texLaengeAUS, Aus::texBreiteAUS}) {
-        const Zahlteile z = Teile(Zahlform::Winkel, p.felder[Index(a)]);
+        const Zahlteile z = Teile(Zahlform::Winkel, p.text(a));
         if (z.negativ) ziel += '-';
         ziel.append(z.ziffern);
         ziel += a == Aus::texLaengeAUS ? "," : "";
@@ -326,7 +326,7 @@ void JederCsvWert(const Punkt& p, const Ausgabeform& form, std::string_view meld
     for (const std::string& text : p.eigene)
         wert(Zahlform::Text, text);
     for (Aus a : form.spalten)
-        wert(form.zahlen ? Ausgabefelder()[Index(a)].zahl : Zahlform::Text, p.felder[Index(a)]);
+        wert(form.zahlen ? Ausgabefelder()[Index(a)].zahl : Zahlform::Text, p.text(a));
     wert(Zahlform::Text, meldung);
 }
 

@@ -271,49 +271,65 @@ std::vector<std::string> EigeneFelder(int format, std::string_view zeile, char t
     }
 }
 
+namespace {
+
+// A line typed into the calculation window's record, before "Berechnung".
+struct Getippt {
+    int format = 0;      // the format it was read in; 0: not recognised
+    std::string meldung; // the first fault; empty when the record is complete
+};
+
+Getippt TippeZeile(int format, std::string_view zeile, const Zeilenform& form, Eingabe& e) {
+    Getippt g{format, {}};
+    if (format == Automatisch) {
+        const auto erkannt = Erkenne(zeile);
+        if (!erkannt) return {0, std::string(KeineKoordinate)};
+        g.format = erkannt->format;
+        g.meldung = EintippenErkannt(*erkannt, e);
+    } else {
+        g.meldung = Eintippen(FormatFuer(format), zeile, form, e);
+    }
+    if (g.meldung.empty() && g.format == Eingabeformat::UTMzivil) {
+        // Leaving the zone field derives the bounds the check compares with.
+        const Zonenentscheid z = ZoneVerlassen(e.text(Feld::texZone), e.grenzen);
+        if (!z.ok) g.meldung = z.meldung;
+    }
+    return g;
+}
+
+// Berechnung, the geodesy messages of the call collected in `meldungen`.
+Berechnungsergebnis Berechne(int format, Eingabe& e, std::vector<std::string>& meldungen) {
+    struct Sammeln {
+        explicit Sammeln(std::vector<std::string>& ziel) { sammler = &ziel; }
+        ~Sammeln() { sammler = nullptr; }
+    } sammeln(meldungen);
+    return Berechnung(format, e);
+}
+
+} // namespace
+
 Punkt KonvertiereZeile(int format, std::string_view zeile, const Zeilenform& form) {
-    Punkt p;
+    Eingabe e;
+    Getippt g = TippeZeile(format, zeile, form, e);
+    const bool getippt = g.meldung.empty();
+    std::vector<std::string> meldungen;
+    // The result is built in its place in the record: its texts are not copied.
+    Punkt p{.format = g.format,
+            .meldung = std::move(g.meldung),
+            .ergebnis = getippt ? Berechne(g.format, e, meldungen) : Berechnungsergebnis{},
+            .meldungen = std::move(meldungen),
+            .eigene = {},
+            .sichtbar = 0};
+    const Pruefergebnis& pruefung = p.ergebnis.pruefung;
+    if (getippt && (!pruefung.ok || !p.ergebnis.ausgabe)) {
+        // The empty zone of UTM civil ends its check without a message.
+        p.meldung = pruefung.meldung.empty() ? "Die Eingabe ist unvollständig." : pruefung.meldung;
+    }
+    if (p.meldung.empty()) p.sichtbar = p.ergebnis.ausgabe->gkSichtbar ? AusAnzahl : ErstesGKFeld;
     if (form.eigeneSpalten > 0) {
         p.eigene = EigeneFelder(format, zeile, form.trenner);
         p.eigene.resize(form.eigeneSpalten);
     }
-    Eingabe e;
-    if (format == Automatisch) {
-        const auto erkannt = Erkenne(zeile);
-        if (!erkannt) {
-            p.meldung = KeineKoordinate;
-            return p;
-        }
-        format = erkannt->format;
-        p.meldung = EintippenErkannt(*erkannt, e);
-    } else {
-        p.meldung = Eintippen(FormatFuer(format), zeile, form, e);
-    }
-    p.format = format;
-    if (p.meldung.empty() && format == Eingabeformat::UTMzivil) {
-        // Leaving the zone field derives the bounds the check compares with.
-        const Zonenentscheid z = ZoneVerlassen(e.text(Feld::texZone), e.grenzen);
-        if (!z.ok) p.meldung = z.meldung;
-    }
-    if (!p.meldung.empty()) return p;
-
-    Berechnungsergebnis r = [&] {
-        struct Sammeln {
-            explicit Sammeln(std::vector<std::string>& ziel) { sammler = &ziel; }
-            ~Sammeln() { sammler = nullptr; }
-        } sammeln(p.meldungen);
-        return Berechnung(format, e);
-    }();
-    if (!r.pruefung.ok || !r.ausgabe) {
-        // The empty zone of UTM civil ends its check without a message.
-        p.meldung =
-            r.pruefung.meldung.empty() ? "Die Eingabe ist unvollständig." : r.pruefung.meldung;
-        return p;
-    }
-    p.ok = true;
-    const std::size_t n = r.ausgabe->gkSichtbar ? AusAnzahl : ErstesGKFeld;
-    for (std::size_t i = 0; i < n; ++i)
-        p.felder[i] = std::move(r.ausgabe->texte.wegnehmen(Aus(i)));
     return p;
 }
 
