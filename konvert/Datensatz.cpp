@@ -201,10 +201,10 @@ void CsvZahl(std::string& ziel, Zahlform form, std::string_view text, char trenn
     CsvFeld(ziel, AlsZahl(form, text), trenner);
 }
 
-// One value of a JSON record; with --numbers plain numbers are JSON numbers,
-// an empty number field is null.
-void JsonWert(std::string& ziel, const std::string& text, Zahlform form, bool zahlen) {
-    if (!zahlen || form == Zahlform::Text) return JsonText(ziel, text);
+// One value of a JSON record: a text, or under --numbers a number field
+// (form other than Text) as a JSON number, null when empty.
+void JsonWert(std::string& ziel, std::string_view text, Zahlform form) {
+    if (form == Zahlform::Text) return JsonText(ziel, text);
     if (text.empty()) {
         ziel += "null";
         return;
@@ -259,6 +259,26 @@ bool OhneAnfuehrungRichtig(std::string_view satz, char trenner, std::size_t tren
     return besonders == 0 && gezaehlt == trennerAnzahl;
 }
 
+bool OhneEscapesRichtig(std::string_view satz, std::size_t anfuehrungen) {
+    constexpr std::uint64_t einsen = 0x0101010101010101ull;
+    std::uint64_t besonders = 0;
+    std::size_t gezaehlt = 0;
+    std::size_t i = 0;
+    for (std::uint64_t x; i + sizeof x <= satz.size(); i += sizeof x) {
+        std::memcpy(&x, satz.data() + i, sizeof x);
+        // A byte below 0x20 sets its high bit here (or a byte above one that does).
+        const std::uint64_t steuerzeichen = (x - einsen * 0x20) & ~x & (einsen << 7);
+        besonders |= Bytetreffer(x, '\\') | steuerzeichen;
+        gezaehlt += std::size_t(Trefferzahl(x, '"'));
+    }
+    for (; i < satz.size(); ++i) {
+        const auto c = static_cast<unsigned char>(satz[i]);
+        besonders |= (c == '\\') | (c < 0x20);
+        gezaehlt += c == '"';
+    }
+    return besonders == 0 && gezaehlt == anfuehrungen;
+}
+
 std::string Kopfzeile(const Ausgabeform& form) {
     if (form.geojson) return "{\"type\":\"FeatureCollection\",\"features\":[\n";
     if (form.json) return {};
@@ -278,32 +298,93 @@ std::string Schluss(const Ausgabeform& form) {
 
 namespace {
 
-// The properties of a JSON record or GeoJSON feature, from the line number to
-// the last chosen output field.
-void JsonEigenschaften(std::string& ziel, std::uint64_t zeile, const Punkt& p,
-                       const Ausgabeform& form) {
-    ziel += "{\"zeile\":" + std::to_string(zeile);
-    if (form.formatSpalte) {
-        ziel += ",\"format\":";
-        JsonText(ziel, Formatspalte(p));
-    }
-    for (std::size_t k = 0; k < p.eigene.size() && k < form.eigene.size(); ++k) {
-        ziel += ',';
-        JsonText(ziel, form.eigene[k]);
-        ziel += ':';
-        JsonText(ziel, p.eigene[k]);
-    }
+// Calls wert(name, text, zahlform) for each property of a JSON record or
+// GeoJSON feature after "zeile", in order; zahlform is Text unless --numbers
+// makes the output field a number. JSON lines end with "meldung".
+template <class F>
+void JedeJsonEigenschaft(const Punkt& p, const Ausgabeform& form, std::string_view meldung,
+                         F&& wert) {
+    if (form.formatSpalte) wert("format", Formatspalte(p), Zahlform::Text);
+    for (std::size_t k = 0; k < p.eigene.size() && k < form.eigene.size(); ++k)
+        wert(form.eigene[k], p.eigene[k], Zahlform::Text);
     for (Aus a : form.spalten) {
         const Ausgabefeld& feld = Ausgabefelder()[Index(a)];
-        ziel += ",\"";
-        ziel += feld.spalte;
-        ziel += "\":";
-        JsonWert(ziel, p.text(a), feld.zahl, form.zahlen);
+        wert(feld.spalte, p.text(a), form.zahlen ? feld.zahl : Zahlform::Text);
     }
+    if (!form.geojson) wert("meldung", meldung, Zahlform::Text);
+}
+
+char* Kopiere(char* w, std::string_view text) {
+    std::memcpy(w, text.data(), text.size());
+    return w + text.size();
+}
+
+// One value as JsonWert writes it when the text needs no escapes, from w on;
+// returns the end and counts the quotes written. At most text.size() + 4 bytes.
+char* SchreibeJsonWert(char* w, std::string_view text, Zahlform form, std::size_t& anfuehrungen) {
+    if (form != Zahlform::Text) {
+        if (text.empty()) return Kopiere(w, "null");
+        if (form != Zahlform::Referenz) {
+            if (const Zahlteile z = Teile(form, text); !z.ziffern.empty() && JsonZahl(z.ziffern)) {
+                if (z.negativ) *w++ = '-';
+                return Kopiere(w, z.ziffern);
+            }
+        }
+    }
+    anfuehrungen += 2;
+    *w++ = '"';
+    w = form == Zahlform::Text ? Kopiere(w, text) : SchreibeZahl(w, form, text);
+    *w++ = '"';
+    return w;
+}
+
+// Appends the properties of a JSON record from "zeile" on, without the
+// closing brace, every text as it is, into room made once. Returns whether
+// that is right (no text needs an escape), else the record is taken back.
+bool JsonSatzOhneEscapes(std::string& ziel, std::string_view nummer, const Punkt& p,
+                         const Ausgabeform& form, std::string_view meldung) {
+    constexpr std::string_view anfang = "{\"zeile\":";
+    std::size_t laenge = anfang.size() + nummer.size();
+    JedeJsonEigenschaft(p, form, meldung,
+                        [&](std::string_view name, std::string_view text, Zahlform) {
+                            laenge += name.size() + text.size() + 8; // ,"name": and the value
+                        });
+    const std::size_t vorher = ziel.size();
+    ziel.resize(vorher + laenge);
+    char* w = Kopiere(Kopiere(ziel.data() + vorher, anfang), nummer);
+    std::size_t anfuehrungen = 2;
+    JedeJsonEigenschaft(p, form, meldung,
+                        [&](std::string_view name, std::string_view text, Zahlform zahl) {
+                            w = Kopiere(Kopiere(Kopiere(w, ",\""), name), "\":");
+                            anfuehrungen += 2;
+                            w = SchreibeJsonWert(w, text, zahl, anfuehrungen);
+                        });
+    ziel.resize(std::size_t(w - ziel.data()));
+    if (OhneEscapesRichtig(std::string_view(ziel).substr(vorher), anfuehrungen)) return true;
+    ziel.resize(vorher);
+    return false;
+}
+
+// The properties of a JSON record or GeoJSON feature from "zeile" on, without
+// the closing brace.
+void JsonSatz(std::string& ziel, std::string_view nummer, const Punkt& p, const Ausgabeform& form,
+              std::string_view meldung) {
+    // As with CSV: written plainly and checked once, value by value only when needed.
+    if (JsonSatzOhneEscapes(ziel, nummer, p, form, meldung)) return;
+    ziel += "{\"zeile\":";
+    ziel.append(nummer);
+    JedeJsonEigenschaft(p, form, meldung,
+                        [&](std::string_view name, std::string_view text, Zahlform zahl) {
+                            ziel += ',';
+                            JsonText(ziel, name);
+                            ziel += ':';
+                            JsonWert(ziel, text, zahl);
+                        });
 }
 
 // A point feature at the position in signed decimal degrees.
-void GeoJsonPunkt(std::string& ziel, std::uint64_t zeile, const Punkt& p, const Ausgabeform& form) {
+void GeoJsonPunkt(std::string& ziel, std::string_view nummer, const Punkt& p,
+                  const Ausgabeform& form) {
     if (!p.meldung.empty() || !p.meldungen.empty()) return;
     ziel += ",{\"type\":\"Feature\",\"geometry\":{\"type\":\"Point\",\"coordinates\":[";
     for (Aus a : {Aus::texLaengeAUS, Aus::texBreiteAUS}) {
@@ -313,7 +394,7 @@ void GeoJsonPunkt(std::string& ziel, std::uint64_t zeile, const Punkt& p, const 
         ziel += a == Aus::texLaengeAUS ? "," : "";
     }
     ziel += "]},\"properties\":";
-    JsonEigenschaften(ziel, zeile, p, form);
+    JsonSatz(ziel, nummer, p, form, {});
     ziel += "}}\n";
 }
 
@@ -342,16 +423,11 @@ bool CsvSatzOhneAnfuehrung(std::string& ziel, std::string_view nummer, const Pun
     });
     const std::size_t anfang = ziel.size();
     ziel.resize(anfang + laenge);
-    char* w = std::copy(nummer.begin(), nummer.end(), ziel.data() + anfang);
+    char* w = Kopiere(ziel.data() + anfang, nummer);
     JederCsvWert(p, form, meldung, [&](Zahlform zahl, std::string_view text) {
         *w++ = form.trenner;
         // Most values are texts: copied here, without the call.
-        if (zahl == Zahlform::Text) {
-            std::memcpy(w, text.data(), text.size());
-            w += text.size();
-        } else {
-            w = SchreibeZahl(w, zahl, text);
-        }
+        w = zahl == Zahlform::Text ? Kopiere(w, text) : SchreibeZahl(w, zahl, text);
     });
     ziel.resize(std::size_t(w - ziel.data()));
     if (OhneAnfuehrungRichtig(std::string_view(ziel).substr(anfang), form.trenner, trennerAnzahl))
@@ -364,18 +440,16 @@ bool CsvSatzOhneAnfuehrung(std::string& ziel, std::string_view nummer, const Pun
 
 void HaengeDatensatzAn(std::string& ziel, std::uint64_t zeile, const Punkt& p,
                        const Ausgabeform& form) {
-    if (form.geojson) return GeoJsonPunkt(ziel, zeile, p, form);
-    const std::string meldung = Meldungstext(p);
-    if (form.json) {
-        JsonEigenschaften(ziel, zeile, p, form);
-        ziel += ",\"meldung\":";
-        JsonText(ziel, meldung);
-        ziel += "}\n";
-        return;
-    }
     char ziffern[24];
     const std::string_view nummer(ziffern,
                                   std::to_chars(ziffern, ziffern + sizeof ziffern, zeile).ptr);
+    if (form.geojson) return GeoJsonPunkt(ziel, nummer, p, form);
+    const std::string meldung = Meldungstext(p);
+    if (form.json) {
+        JsonSatz(ziel, nummer, p, form, meldung);
+        ziel += "}\n";
+        return;
+    }
     // Almost no record needs a quote: written plainly and checked once, it
     // is written value by value, each quoted where it needs it, only when it does.
     if (!CsvSatzOhneAnfuehrung(ziel, nummer, p, form, meldung)) {

@@ -197,6 +197,31 @@ TEST(Konvert, CsvSatzPruefungFindetJedesBesondereZeichen) {
     }
 }
 
+// Likewise for JSON: a backslash, a control character or a quote too many is
+// found at every place; bytes of UTF-8 characters and DEL need no escape.
+TEST(Konvert, JsonSatzPruefungFindetJedesBesondereZeichen) {
+    for (std::size_t laenge = 1; laenge <= 40; ++laenge) {
+        SCOPED_TRACE("Länge " + std::to_string(laenge));
+        std::string satz;
+        std::size_t anfuehrungen = 0;
+        for (std::size_t i = 0; i < laenge; ++i) {
+            const bool anfuehrung = i % 5 == 4;
+            satz += anfuehrung ? '"' : "09.:,{} N\xC2\xB0\x7F\xFFzZa"[i % 16];
+            anfuehrungen += anfuehrung;
+        }
+        EXPECT_TRUE(OhneEscapesRichtig(satz, anfuehrungen));
+        EXPECT_FALSE(OhneEscapesRichtig(satz, anfuehrungen + 1));
+        for (std::size_t stelle = 0; stelle < laenge; ++stelle) {
+            if (satz[stelle] == '"') continue;
+            for (const char besonders : {'\\', '\0', '\x01', '\t', '\n', '\r', '\x1F', '"'}) {
+                std::string falsch = satz;
+                falsch[stelle] = besonders;
+                EXPECT_FALSE(OhneEscapesRichtig(falsch, anfuehrungen)) << stelle << int(besonders);
+            }
+        }
+    }
+}
+
 // The records of a CSV output after RFC 4180, each a list of fields; a quote
 // inside a field that is not quoted makes the field "<fehler>".
 std::vector<std::vector<std::string>> LiesCsv(std::string_view text, char trenner) {
