@@ -20,10 +20,14 @@ const Format& FormatFuer(int format) {
     throw std::out_of_range("Eingabeformat " + std::to_string(format));
 }
 
+char klein(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
 std::string klein(std::string_view s) {
     std::string k(s);
     for (char& c : k)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        c = klein(c);
     return k;
 }
 
@@ -56,15 +60,16 @@ int Codepunkt(std::string_view s, std::size_t& i) {
     return code;
 }
 
-// What the key filter of each field makes of each ASCII character (0: it
-// refuses it), asked once: a line then costs a byte look-up per character.
-using Tastentabelle = std::array<char, 128>;
+// What the key filter of each field makes of each printable ASCII character
+// (0: it refuses it, or it is no such character), asked once: a line then
+// costs a byte look-up per character.
+using Tastentabelle = std::array<char, 256>;
 
 const Tastentabelle& TabelleFuer(Feld feld) {
     static const auto tabellen = [] {
         std::array<Tastentabelle, FeldAnzahl> t{};
         for (const Feldbeschreibung& f : Felder())
-            for (int c = 0; c < 128; ++c)
+            for (int c = 32; c < 127; ++c)
                 t[Index(f.feld)][std::size_t(c)] = char(Tastendruck(f.feld, c).code);
         return t;
     }();
@@ -80,9 +85,9 @@ std::string Tippe(Feld feld, std::string_view text, std::string& inhalt) {
     inhalt.resize(vorher + text.size());
     std::size_t i = 0;
     for (; i < text.size(); ++i) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        if (c < 32 || c >= 127 || tabelle[c] == 0) break;
-        inhalt[vorher + i] = tabelle[c];
+        const char getippt = tabelle[static_cast<unsigned char>(text[i])];
+        if (getippt == 0) break;
+        inhalt[vorher + i] = getippt;
     }
     inhalt.resize(vorher + i);
     while (i < text.size()) {
@@ -91,7 +96,7 @@ std::string Tippe(Feld feld, std::string_view text, std::string& inhalt) {
         // inside a line they are no characters of the point.
         if (code < 32 || code == 127)
             return "Das Steuerzeichen " + std::to_string(code) + " ist nicht zulässig!";
-        if (code < 128 && tabelle[std::size_t(code)] != 0) {
+        if (code < 127 && tabelle[std::size_t(code)] != 0) {
             inhalt += tabelle[std::size_t(code)];
             continue;
         }
@@ -128,16 +133,20 @@ std::string_view Trennzeichen(const char& trenner) {
     return trenner != 0 ? std::string_view(&trenner, 1) : std::string_view(";\t");
 }
 
+// Where the first field of the text ends: at its first separator, or at its end.
+std::size_t Feldende(std::string_view zeile, char trenner) {
+    if (trenner != 0) return std::min(zeile.find(trenner), zeile.size());
+    // A plain loop: find_first_of looks up each character in the set of separators.
+    std::size_t ende = 0;
+    while (ende < zeile.size() && (zeile[ende] != ';') & (zeile[ende] != '\t'))
+        ++ende;
+    return ende;
+}
+
 Zeilenfelder Zerlege(std::string_view zeile, char trenner) {
     Zeilenfelder z;
-    // A plain loop: find_first_of looks up each character in the set of separators.
-    const auto trennt = [trenner](char c) {
-        return trenner != 0 ? c == trenner : (c == ';') | (c == '\t');
-    };
     for (;;) {
-        std::size_t ende = 0;
-        while (ende < zeile.size() && !trennt(zeile[ende]))
-            ++ende;
+        const std::size_t ende = Feldende(zeile, trenner);
         if (z.anzahl < z.feld.size()) z.feld[z.anzahl] = ohneBlanks(zeile.substr(0, ende));
         ++z.anzahl;
         if (ende == zeile.size()) return z;
@@ -149,11 +158,11 @@ Zeilenfelder Zerlege(std::string_view zeile, char trenner) {
 // or a letter of the group's standard letters the button the window starts
 // with, one of its other letters the other one; anything else is a fault.
 std::string Option(std::string_view text, const Optionsgruppe& g, Eingabe& e) {
-    const std::string k = klein(text);
-    const auto eines = [&](std::string_view menge) {
-        return k.size() == 1 && menge.find(k[0]) != std::string_view::npos;
+    const char k = text.size() == 1 ? klein(text[0]) : 0;
+    const auto eines = [k](std::string_view menge) {
+        return k != 0 && menge.find(k) != std::string_view::npos;
     };
-    if (k.empty() || eines(g.standardZeichen))
+    if (text.empty() || eines(g.standardZeichen))
         e.schalteAn(g.standard);
     else if (eines(g.andereZeichen))
         e.schalteAn(g.andere);
