@@ -47,14 +47,6 @@ bool BrauchtAnfuehrung(std::string_view text, char trenner) {
     return kurz;
 }
 
-// How many bytes of x are c, or a little more: a byte c ^ 1 right after a
-// match may count too (the borrow of Bytetreffer), but never fewer are counted.
-int Trefferzahl(std::uint64_t x, char c) {
-    // Each flagged byte becomes 1 and the multiplication adds the eight bytes
-    // up in the top byte (at most 8, so no byte overflows).
-    return int((((Bytetreffer(x, c) >> 7) * 0x0101010101010101ull) >> 56));
-}
-
 // RFC 4180: a field with the separator, a quote or a line break is quoted,
 // its quotes doubled.
 void CsvFeld(std::string& ziel, std::string_view text, char trenner) {
@@ -240,43 +232,74 @@ std::string AlsZahl(Zahlform form, std::string_view text) {
     return zahl;
 }
 
-// One pass over the whole record, eight bytes at a time, instead of a scan
-// per field.
-bool OhneAnfuehrungRichtig(std::string_view satz, char trenner, std::size_t trennerAnzahl) {
-    std::uint64_t besonders = 0;
-    std::size_t gezaehlt = 0;
+namespace {
+
+// Sixteen bytes as one value of the compiler's vector type (SSE2 on x86-64,
+// plain code elsewhere): a comparison gives 0xFF in each byte where it holds.
+using Bytes16 = unsigned char __attribute__((vector_size(16)));
+
+std::size_t Bytesumme(Bytes16 v) {
+    std::size_t summe = 0;
+    for (int haelfte = 0; haelfte < 2; ++haelfte) {
+        std::uint64_t x;
+        std::memcpy(&x, reinterpret_cast<const char*>(&v) + 8 * haelfte, sizeof x);
+        // Pairs of bytes into four 16-bit sums, then the four added up in the top ones.
+        constexpr std::uint64_t jedesZweite = 0x00FF00FF00FF00FFull;
+        x = (x & jedesZweite) + ((x >> 8) & jedesZweite);
+        summe += (x * 0x0001000100010001ull) >> 48;
+    }
+    return summe;
+}
+
+// What one pass over a record finds: whether a byte needs a quote or escape,
+// and how many bytes are the one counted (separators or quotes).
+struct Durchsicht {
+    bool besonders = false;
+    std::size_t anzahl = 0;
+};
+
+// One pass over the text, sixteen bytes at a time, then byte by byte; the
+// two tests say the same, for sixteen bytes and for one.
+template <class Test16, class Test1>
+Durchsicht Sieh(std::string_view text, unsigned char gezaehlt, Test16 test16, Test1 test1) {
+    Durchsicht d;
+    Bytes16 besonders{};
     std::size_t i = 0;
-    for (std::uint64_t x; i + sizeof x <= satz.size(); i += sizeof x) {
-        std::memcpy(&x, satz.data() + i, sizeof x);
-        besonders |= Bytetreffer(x, '"') | Bytetreffer(x, '\r') | Bytetreffer(x, '\n');
-        gezaehlt += std::size_t(Trefferzahl(x, trenner));
+    while (i + 16 <= text.size()) {
+        // Each byte of the counter counts one per block: summed up before it overflows.
+        Bytes16 zaehler{};
+        for (int n = 0; n < 255 && i + 16 <= text.size(); ++n, i += 16) {
+            Bytes16 x;
+            std::memcpy(&x, text.data() + i, sizeof x);
+            besonders |= test16(x);
+            zaehler -= Bytes16(x == gezaehlt); // 0xFF is -1: one more
+        }
+        d.anzahl += Bytesumme(zaehler);
     }
-    for (; i < satz.size(); ++i) {
-        const char c = satz[i];
-        besonders |= (c == '"') | (c == '\r') | (c == '\n');
-        gezaehlt += c == trenner;
+    d.besonders = Bytesumme(besonders) != 0;
+    for (; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        d.besonders |= test1(c);
+        d.anzahl += c == gezaehlt;
     }
-    return besonders == 0 && gezaehlt == trennerAnzahl;
+    return d;
+}
+
+} // namespace
+
+bool OhneAnfuehrungRichtig(std::string_view satz, char trenner, std::size_t trennerAnzahl) {
+    const Durchsicht d = Sieh(
+        satz, static_cast<unsigned char>(trenner),
+        [](Bytes16 x) { return Bytes16((x == '"') | (x == '\r') | (x == '\n')); },
+        [](unsigned char c) { return (c == '"') | (c == '\r') | (c == '\n'); });
+    return !d.besonders && d.anzahl == trennerAnzahl;
 }
 
 bool OhneEscapesRichtig(std::string_view satz, std::size_t anfuehrungen) {
-    constexpr std::uint64_t einsen = 0x0101010101010101ull;
-    std::uint64_t besonders = 0;
-    std::size_t gezaehlt = 0;
-    std::size_t i = 0;
-    for (std::uint64_t x; i + sizeof x <= satz.size(); i += sizeof x) {
-        std::memcpy(&x, satz.data() + i, sizeof x);
-        // A byte below 0x20 sets its high bit here (or a byte above one that does).
-        const std::uint64_t steuerzeichen = (x - einsen * 0x20) & ~x & (einsen << 7);
-        besonders |= Bytetreffer(x, '\\') | steuerzeichen;
-        gezaehlt += std::size_t(Trefferzahl(x, '"'));
-    }
-    for (; i < satz.size(); ++i) {
-        const auto c = static_cast<unsigned char>(satz[i]);
-        besonders |= (c == '\\') | (c < 0x20);
-        gezaehlt += c == '"';
-    }
-    return besonders == 0 && gezaehlt == anfuehrungen;
+    const Durchsicht d = Sieh(
+        satz, '"', [](Bytes16 x) { return Bytes16((x == '\\') | (x < 0x20)); },
+        [](unsigned char c) { return (c == '\\') | (c < 0x20); });
+    return !d.besonders && d.anzahl == anfuehrungen;
 }
 
 std::string Kopfzeile(const Ausgabeform& form) {
@@ -307,8 +330,9 @@ void JedeJsonEigenschaft(const Punkt& p, const Ausgabeform& form, std::string_vi
     if (form.formatSpalte) wert("format", Formatspalte(p), Zahlform::Text);
     for (std::size_t k = 0; k < p.eigene.size() && k < form.eigene.size(); ++k)
         wert(form.eigene[k], p.eigene[k], Zahlform::Text);
+    const auto felder = Ausgabefelder(); // asked once: the call is not inlined
     for (Aus a : form.spalten) {
-        const Ausgabefeld& feld = Ausgabefelder()[Index(a)];
+        const Ausgabefeld& feld = felder[Index(a)];
         wert(feld.spalte, p.text(a), form.zahlen ? feld.zahl : Zahlform::Text);
     }
     if (!form.geojson) wert("meldung", meldung, Zahlform::Text);
@@ -406,8 +430,9 @@ void JederCsvWert(const Punkt& p, const Ausgabeform& form, std::string_view meld
     if (form.formatSpalte) wert(Zahlform::Text, Formatspalte(p));
     for (const std::string& text : p.eigene)
         wert(Zahlform::Text, text);
+    const auto felder = Ausgabefelder(); // asked once: the call is not inlined
     for (Aus a : form.spalten)
-        wert(form.zahlen ? Ausgabefelder()[Index(a)].zahl : Zahlform::Text, p.text(a));
+        wert(form.zahlen ? felder[Index(a)].zahl : Zahlform::Text, p.text(a));
     wert(Zahlform::Text, meldung);
 }
 

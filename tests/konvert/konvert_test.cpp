@@ -169,8 +169,8 @@ TEST(Konvert, CsvNachRfc4180UndJsonMitEscapes) {
 }
 
 // The check of a whole record finds a quote, a line break or a separator too
-// many at every place of records of every length: in the eight-byte steps and
-// in the bytes after the last one.
+// many at every place of records of every length: in the sixteen-byte steps
+// and in the bytes after the last one.
 TEST(Konvert, CsvSatzPruefungFindetJedesBesondereZeichen) {
     for (const char trenner : {';', ',', ' ', '.', ':', '\t', '\xB0'}) {
         for (std::size_t laenge = 1; laenge <= 40; ++laenge) {
@@ -185,6 +185,7 @@ TEST(Konvert, CsvSatzPruefungFindetJedesBesondereZeichen) {
             }
             EXPECT_TRUE(OhneAnfuehrungRichtig(satz, trenner, trennerAnzahl));
             EXPECT_FALSE(OhneAnfuehrungRichtig(satz, trenner, trennerAnzahl + 1));
+            EXPECT_FALSE(OhneAnfuehrungRichtig(satz, trenner, trennerAnzahl - 1));
             for (std::size_t stelle = 0; stelle < laenge; ++stelle) {
                 if (satz[stelle] == trenner) continue;
                 for (const char besonders : {'"', '\r', '\n', trenner}) {
@@ -194,6 +195,21 @@ TEST(Konvert, CsvSatzPruefungFindetJedesBesondereZeichen) {
                 }
             }
         }
+    }
+}
+
+// A long record with a separator in every other byte: more than 255 of them
+// fall on the same place of the sixteen-byte steps, and each one counts.
+TEST(Konvert, CsvSatzPruefungZaehltInLangenSaetzen) {
+    for (const std::size_t laenge : {4079, 4080, 4096, 4097, 8200, 70001}) {
+        std::string satz;
+        for (std::size_t i = 0; i < laenge; ++i)
+            satz += i % 2 ? ';' : 'x';
+        const std::size_t trennerAnzahl = laenge / 2;
+        EXPECT_TRUE(OhneAnfuehrungRichtig(satz, ';', trennerAnzahl)) << laenge;
+        EXPECT_FALSE(OhneAnfuehrungRichtig(satz, ';', trennerAnzahl + 1)) << laenge;
+        satz[laenge - 2] = '"';
+        EXPECT_FALSE(OhneAnfuehrungRichtig(satz, ';', trennerAnzahl)) << laenge;
     }
 }
 
