@@ -83,11 +83,15 @@ std::string Tippe(Feld feld, std::string_view text, std::string& inhalt) {
     // The printable ASCII characters the filter takes in one run, written in place.
     const std::size_t vorher = inhalt.size();
     inhalt.resize(vorher + text.size());
+    // Through plain pointers: a store to a char may alias the string itself,
+    // which would make the compiler load its data pointer again for each byte.
+    char* ziel = inhalt.data() + vorher;
+    const char* quelle = text.data();
     std::size_t i = 0;
     for (; i < text.size(); ++i) {
-        const char getippt = tabelle[static_cast<unsigned char>(text[i])];
+        const char getippt = tabelle[static_cast<unsigned char>(quelle[i])];
         if (getippt == 0) break;
-        inhalt[vorher + i] = getippt;
+        ziel[i] = getippt;
     }
     inhalt.resize(vorher + i);
     while (i < text.size()) {
