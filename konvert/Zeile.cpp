@@ -142,7 +142,7 @@ std::size_t Feldende(std::string_view zeile, char trenner) {
     if (trenner != 0) return std::min(zeile.find(trenner), zeile.size());
     // A plain loop: find_first_of looks up each character in the set of separators.
     std::size_t ende = 0;
-    while (ende < zeile.size() && (zeile[ende] != ';') & (zeile[ende] != '\t'))
+    while (ende < zeile.size() && zeile[ende] != ';' && zeile[ende] != '\t')
         ++ende;
     return ende;
 }
