@@ -45,6 +45,16 @@ void HaengeDatensatzAn(std::string& ziel, std::uint64_t zeile, const Punkt& p,
 // is no number in the expected form, such as "Fehler", stays as it is.
 std::string AlsZahl(Zahlform form, std::string_view text);
 
+// Whether a CSV record written without any quotes is right as it stands: it
+// holds no quote and no line break, and the separator only the
+// `trennerAnzahl` times it stands between fields, so no field holds one.
+bool OhneAnfuehrungRichtig(std::string_view satz, char trenner, std::size_t trennerAnzahl);
+
+// Whether a JSON record written without escapes is right as it stands: it
+// holds no backslash and no control character, and only the `anfuehrungen`
+// quotes around its names and texts, so no text holds one.
+bool OhneEscapesRichtig(std::string_view satz, std::size_t anfuehrungen);
+
 // A message as one line for standard error: every run of line breaks becomes
 // one blank.
 std::string Einzeilig(const std::string& meldung);

@@ -20,10 +20,14 @@ const Format& FormatFuer(int format) {
     throw std::out_of_range("Eingabeformat " + std::to_string(format));
 }
 
+char klein(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
 std::string klein(std::string_view s) {
     std::string k(s);
     for (char& c : k)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        c = klein(c);
     return k;
 }
 
@@ -56,15 +60,16 @@ int Codepunkt(std::string_view s, std::size_t& i) {
     return code;
 }
 
-// What the key filter of each field makes of each ASCII character (0: it
-// refuses it), asked once: a line then costs a byte look-up per character.
-using Tastentabelle = std::array<char, 128>;
+// What the key filter of each field makes of each printable ASCII character
+// (0: it refuses it, or it is no such character), asked once: a line then
+// costs a byte look-up per character.
+using Tastentabelle = std::array<char, 256>;
 
 const Tastentabelle& TabelleFuer(Feld feld) {
     static const auto tabellen = [] {
         std::array<Tastentabelle, FeldAnzahl> t{};
         for (const Feldbeschreibung& f : Felder())
-            for (int c = 0; c < 128; ++c)
+            for (int c = 32; c < 127; ++c)
                 t[Index(f.feld)][std::size_t(c)] = char(Tastendruck(f.feld, c).code);
         return t;
     }();
@@ -78,11 +83,15 @@ std::string Tippe(Feld feld, std::string_view text, std::string& inhalt) {
     // The printable ASCII characters the filter takes in one run, written in place.
     const std::size_t vorher = inhalt.size();
     inhalt.resize(vorher + text.size());
+    // Through plain pointers: a store to a char may alias the string itself,
+    // which would make the compiler load its data pointer again for each byte.
+    char* ziel = inhalt.data() + vorher;
+    const char* quelle = text.data();
     std::size_t i = 0;
     for (; i < text.size(); ++i) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        if (c < 32 || c >= 127 || tabelle[c] == 0) break;
-        inhalt[vorher + i] = tabelle[c];
+        const char getippt = tabelle[static_cast<unsigned char>(quelle[i])];
+        if (getippt == 0) break;
+        ziel[i] = getippt;
     }
     inhalt.resize(vorher + i);
     while (i < text.size()) {
@@ -91,7 +100,7 @@ std::string Tippe(Feld feld, std::string_view text, std::string& inhalt) {
         // inside a line they are no characters of the point.
         if (code < 32 || code == 127)
             return "Das Steuerzeichen " + std::to_string(code) + " ist nicht zulässig!";
-        if (code < 128 && tabelle[std::size_t(code)] != 0) {
+        if (code < 127 && tabelle[std::size_t(code)] != 0) {
             inhalt += tabelle[std::size_t(code)];
             continue;
         }
@@ -128,16 +137,20 @@ std::string_view Trennzeichen(const char& trenner) {
     return trenner != 0 ? std::string_view(&trenner, 1) : std::string_view(";\t");
 }
 
+// Where the first field of the text ends: at its first separator, or at its end.
+std::size_t Feldende(std::string_view zeile, char trenner) {
+    if (trenner != 0) return std::min(zeile.find(trenner), zeile.size());
+    // A plain loop: find_first_of looks up each character in the set of separators.
+    std::size_t ende = 0;
+    while (ende < zeile.size() && zeile[ende] != ';' && zeile[ende] != '\t')
+        ++ende;
+    return ende;
+}
+
 Zeilenfelder Zerlege(std::string_view zeile, char trenner) {
     Zeilenfelder z;
-    // A plain loop: find_first_of looks up each character in the set of separators.
-    const auto trennt = [trenner](char c) {
-        return trenner != 0 ? c == trenner : (c == ';') | (c == '\t');
-    };
     for (;;) {
-        std::size_t ende = 0;
-        while (ende < zeile.size() && !trennt(zeile[ende]))
-            ++ende;
+        const std::size_t ende = Feldende(zeile, trenner);
         if (z.anzahl < z.feld.size()) z.feld[z.anzahl] = ohneBlanks(zeile.substr(0, ende));
         ++z.anzahl;
         if (ende == zeile.size()) return z;
@@ -149,11 +162,11 @@ Zeilenfelder Zerlege(std::string_view zeile, char trenner) {
 // or a letter of the group's standard letters the button the window starts
 // with, one of its other letters the other one; anything else is a fault.
 std::string Option(std::string_view text, const Optionsgruppe& g, Eingabe& e) {
-    const std::string k = klein(text);
-    const auto eines = [&](std::string_view menge) {
-        return k.size() == 1 && menge.find(k[0]) != std::string_view::npos;
+    const char k = text.size() == 1 ? klein(text[0]) : 0;
+    const auto eines = [k](std::string_view menge) {
+        return k != 0 && menge.find(k) != std::string_view::npos;
     };
-    if (k.empty() || eines(g.standardZeichen))
+    if (text.empty() || eines(g.standardZeichen))
         e.schalteAn(g.standard);
     else if (eines(g.andereZeichen))
         e.schalteAn(g.andere);
@@ -271,49 +284,82 @@ std::vector<std::string> EigeneFelder(int format, std::string_view zeile, char t
     }
 }
 
+namespace {
+
+// A line typed into the calculation window's record, before "Berechnung".
+struct Getippt {
+    int format = 0;      // the format it was read in; 0: not recognised
+    std::string meldung; // the first fault; empty when the record is complete
+};
+
+Getippt TippeZeile(int format, std::string_view zeile, const Zeilenform& form, Eingabe& e) {
+    Getippt g{format, {}};
+    if (format == Automatisch) {
+        const auto erkannt = Erkenne(zeile);
+        if (!erkannt) return {0, std::string(KeineKoordinate)};
+        g.format = erkannt->format;
+        g.meldung = EintippenErkannt(*erkannt, e);
+    } else {
+        g.meldung = Eintippen(FormatFuer(format), zeile, form, e);
+    }
+    if (g.meldung.empty() && g.format == Eingabeformat::UTMzivil) {
+        // Leaving the zone field derives the bounds the check compares with.
+        const Zonenentscheid z = ZoneVerlassen(e.text(Feld::texZone), e.grenzen);
+        if (!z.ok) g.meldung = z.meldung;
+    }
+    return g;
+}
+
+// Empties the record as a new one is, keeping the room of its strings: one
+// record per thread, emptied for each line, costs less than a new one.
+void Leere(Eingabe& e) {
+    static_assert(sizeof(Eingabe) ==
+                      sizeof e.texte + sizeof e.an + sizeof e.grenzen + sizeof e.meridian,
+                  "Leere empties every member of Eingabe");
+    static_assert(sizeof(Grenzen) == 4 * sizeof(std::string), "and of Grenzen");
+    for (std::string& text : e.texte)
+        text.clear();
+    e.an.reset();
+    for (std::string* g :
+         {&e.grenzen.RechtsMax, &e.grenzen.RechtsMin, &e.grenzen.HochMax, &e.grenzen.HochMin})
+        g->clear();
+    e.meridian.clear();
+}
+
+// Berechnung, the geodesy messages of the call collected in `meldungen`.
+Berechnungsergebnis Berechne(int format, Eingabe& e, std::vector<std::string>& meldungen) {
+    struct Sammeln {
+        explicit Sammeln(std::vector<std::string>& ziel) { sammler = &ziel; }
+        ~Sammeln() { sammler = nullptr; }
+    } sammeln(meldungen);
+    return Berechnung(format, e);
+}
+
+} // namespace
+
 Punkt KonvertiereZeile(int format, std::string_view zeile, const Zeilenform& form) {
-    Punkt p;
+    thread_local Eingabe e;
+    Leere(e);
+    Getippt g = TippeZeile(format, zeile, form, e);
+    const bool getippt = g.meldung.empty();
+    std::vector<std::string> meldungen;
+    // The result is built in its place in the record: its texts are not copied.
+    Punkt p{.format = g.format,
+            .meldung = std::move(g.meldung),
+            .ergebnis = getippt ? Berechne(g.format, e, meldungen) : Berechnungsergebnis{},
+            .meldungen = std::move(meldungen),
+            .eigene = {},
+            .sichtbar = 0};
+    const Pruefergebnis& pruefung = p.ergebnis.pruefung;
+    if (getippt && (!pruefung.ok || !p.ergebnis.ausgabe)) {
+        // The empty zone of UTM civil ends its check without a message.
+        p.meldung = pruefung.meldung.empty() ? "Die Eingabe ist unvollständig." : pruefung.meldung;
+    }
+    if (p.meldung.empty()) p.sichtbar = p.ergebnis.ausgabe->gkSichtbar ? AusAnzahl : ErstesGKFeld;
     if (form.eigeneSpalten > 0) {
         p.eigene = EigeneFelder(format, zeile, form.trenner);
         p.eigene.resize(form.eigeneSpalten);
     }
-    Eingabe e;
-    if (format == Automatisch) {
-        const auto erkannt = Erkenne(zeile);
-        if (!erkannt) {
-            p.meldung = KeineKoordinate;
-            return p;
-        }
-        format = erkannt->format;
-        p.meldung = EintippenErkannt(*erkannt, e);
-    } else {
-        p.meldung = Eintippen(FormatFuer(format), zeile, form, e);
-    }
-    p.format = format;
-    if (p.meldung.empty() && format == Eingabeformat::UTMzivil) {
-        // Leaving the zone field derives the bounds the check compares with.
-        const Zonenentscheid z = ZoneVerlassen(e.text(Feld::texZone), e.grenzen);
-        if (!z.ok) p.meldung = z.meldung;
-    }
-    if (!p.meldung.empty()) return p;
-
-    Berechnungsergebnis r = [&] {
-        struct Sammeln {
-            explicit Sammeln(std::vector<std::string>& ziel) { sammler = &ziel; }
-            ~Sammeln() { sammler = nullptr; }
-        } sammeln(p.meldungen);
-        return Berechnung(format, e);
-    }();
-    if (!r.pruefung.ok || !r.ausgabe) {
-        // The empty zone of UTM civil ends its check without a message.
-        p.meldung =
-            r.pruefung.meldung.empty() ? "Die Eingabe ist unvollständig." : r.pruefung.meldung;
-        return p;
-    }
-    p.ok = true;
-    const std::size_t n = r.ausgabe->gkSichtbar ? AusAnzahl : ErstesGKFeld;
-    for (std::size_t i = 0; i < n; ++i)
-        p.felder[i] = std::move(r.ausgabe->texte.wegnehmen(Aus(i)));
     return p;
 }
 

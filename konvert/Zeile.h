@@ -3,7 +3,6 @@
 // functions as the windows.
 #pragma once
 
-#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -42,16 +41,26 @@ struct Zeilenform {
 };
 
 struct Punkt {
-    int format = 0;                     // the format the line was read in; 0: not recognised
-    bool ok = false;                    // checked and converted: felder hold the output
-    std::string meldung;                // why the line failed (empty when ok)
-    std::vector<std::string> meldungen; // messages of the geodesy routines, in order
-    // The texts the output window shows, by Aus; the Gauss-Krueger ones
-    // empty when the window hides that frame.
-    std::array<std::string, AusAnzahl> felder;
+    int format = 0;      // the format the line was read in; 0: not recognised
+    std::string meldung; // why the line failed (empty when it was converted)
+    // What "Berechnung" gave, kept as it came (its texts are not copied).
+    Berechnungsergebnis ergebnis;
+    // Messages of the geodesy routines, in order (filled while ergebnis is
+    // computed, so it comes after it).
+    std::vector<std::string> meldungen;
     // The user's own fields of the line, as many as Zeilenform allows, also
     // when the line failed.
     std::vector<std::string> eigene;
+
+    // How many output fields, from the first on, show a text: none when the
+    // line failed, all but the Gauss-Krueger ones when the window hides them.
+    std::size_t sichtbar = 0;
+
+    // The text the output window shows in a field (empty when not shown).
+    const std::string& text(Aus a) const {
+        return Index(a) < sichtbar ? ergebnis.ausgabe->texte[a] : KeinText;
+    }
+    static inline const std::string KeinText;
 };
 
 // The number of fields a format's own part of a line can have: its coordinate

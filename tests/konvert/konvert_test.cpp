@@ -165,6 +165,146 @@ TEST(Konvert, CsvNachRfc4180UndJsonMitEscapes) {
     }
 }
 
+// The check of a whole record finds a quote, a line break or a separator too
+// many at every place of records of every length: in the sixteen-byte steps
+// and in the bytes after the last one.
+TEST(Konvert, CsvSatzPruefungFindetJedesBesondereZeichen) {
+    for (const char trenner : {';', ',', ' ', '.', ':', '\t', '\xB0'}) {
+        for (std::size_t laenge = 1; laenge <= 40; ++laenge) {
+            SCOPED_TRACE(std::string("Trenner ") + trenner + ", Länge " + std::to_string(laenge));
+            // Plain bytes with a separator every fifth byte.
+            std::string satz;
+            std::size_t trennerAnzahl = 0;
+            for (std::size_t i = 0; i < laenge; ++i) {
+                const bool trennt = i % 5 == 4;
+                satz += trennt ? trenner : "0123456789ANSUEW"[i % 16];
+                trennerAnzahl += trennt;
+            }
+            EXPECT_TRUE(OhneAnfuehrungRichtig(satz, trenner, trennerAnzahl));
+            EXPECT_FALSE(OhneAnfuehrungRichtig(satz, trenner, trennerAnzahl + 1));
+            EXPECT_FALSE(OhneAnfuehrungRichtig(satz, trenner, trennerAnzahl - 1));
+            for (std::size_t stelle = 0; stelle < laenge; ++stelle) {
+                if (satz[stelle] == trenner) continue;
+                for (const char besonders : {'"', '\r', '\n', trenner}) {
+                    std::string falsch = satz;
+                    falsch[stelle] = besonders;
+                    EXPECT_FALSE(OhneAnfuehrungRichtig(falsch, trenner, trennerAnzahl)) << stelle;
+                }
+            }
+        }
+    }
+}
+
+// A long record with a separator in every other byte: more than 255 of them
+// fall on the same place of the sixteen-byte steps, and each one counts.
+TEST(Konvert, CsvSatzPruefungZaehltInLangenSaetzen) {
+    for (const std::size_t laenge : {4079, 4080, 4096, 4097, 8200, 70001}) {
+        std::string satz;
+        for (std::size_t i = 0; i < laenge; ++i)
+            satz += i % 2 ? ';' : 'x';
+        const std::size_t trennerAnzahl = laenge / 2;
+        EXPECT_TRUE(OhneAnfuehrungRichtig(satz, ';', trennerAnzahl)) << laenge;
+        EXPECT_FALSE(OhneAnfuehrungRichtig(satz, ';', trennerAnzahl + 1)) << laenge;
+        satz[laenge - 2] = '"';
+        EXPECT_FALSE(OhneAnfuehrungRichtig(satz, ';', trennerAnzahl)) << laenge;
+    }
+}
+
+// Likewise for JSON: a backslash, a control character or a quote too many is
+// found at every place; bytes of UTF-8 characters and DEL need no escape.
+TEST(Konvert, JsonSatzPruefungFindetJedesBesondereZeichen) {
+    for (std::size_t laenge = 1; laenge <= 40; ++laenge) {
+        SCOPED_TRACE("Länge " + std::to_string(laenge));
+        std::string satz;
+        std::size_t anfuehrungen = 0;
+        for (std::size_t i = 0; i < laenge; ++i) {
+            const bool anfuehrung = i % 5 == 4;
+            satz += anfuehrung ? '"' : "09.:,{} N\xC2\xB0\x7F\xFFzZa"[i % 16];
+            anfuehrungen += anfuehrung;
+        }
+        EXPECT_TRUE(OhneEscapesRichtig(satz, anfuehrungen));
+        EXPECT_FALSE(OhneEscapesRichtig(satz, anfuehrungen + 1));
+        for (std::size_t stelle = 0; stelle < laenge; ++stelle) {
+            if (satz[stelle] == '"') continue;
+            for (const char besonders : {'\\', '\0', '\x01', '\t', '\n', '\r', '\x1F', '"'}) {
+                std::string falsch = satz;
+                falsch[stelle] = besonders;
+                EXPECT_FALSE(OhneEscapesRichtig(falsch, anfuehrungen)) << stelle << int(besonders);
+            }
+        }
+    }
+}
+
+// The records of a CSV output after RFC 4180, each a list of fields; a quote
+// inside a field that is not quoted makes the field "<fehler>".
+std::vector<std::vector<std::string>> LiesCsv(std::string_view text, char trenner) {
+    std::vector<std::vector<std::string>> saetze;
+    std::vector<std::string> satz(1);
+    bool angefuehrt = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (angefuehrt && c == '"' && i + 1 < text.size() && text[i + 1] == '"') {
+            satz.back() += '"';
+            ++i;
+        } else if (c == '"') {
+            if (!angefuehrt && !satz.back().empty()) satz.back() = "<fehler>";
+            angefuehrt = !angefuehrt;
+        } else if (!angefuehrt && c == trenner) {
+            satz.emplace_back();
+        } else if (!angefuehrt && text.substr(i, 2) == "\r\n") {
+            saetze.push_back(std::exchange(satz, std::vector<std::string>(1)));
+            ++i;
+        } else {
+            satz.back() += c;
+        }
+    }
+    return saetze;
+}
+
+// Whatever the separator, every record reads back into the fields it was
+// written from: a field with the separator, a quote or a line break is quoted,
+// wherever it stands in the field and in the record, and no other field is.
+TEST(Konvert, CsvFelderLesenSichMitJedemTrennerZurueck) {
+    // The user's own fields of a line go into its record unchanged: the texts
+    // to be quoted, with the special character at the start, at the end and
+    // around the eight-byte steps of a longer field.
+    std::vector<std::string> eigene = {"", "ohne", "N48.500000"};
+    for (const char besonders : {';', ',', ' ', '.', 'N', '3', ':', '"', '\r'})
+        for (const std::size_t stelle : {0, 1, 6, 7, 8, 9, 15, 16, 20})
+            // (blanks around a field are not part of it)
+            if (besonders != ' ' || (stelle != 0 && stelle != 20))
+                eigene.push_back(std::string(stelle, 'x') + besonders +
+                                 std::string(20 - stelle, 'y'));
+    std::string eingabe;
+    for (std::size_t i = 0; i < eigene.size(); ++i)
+        eingabe += (i % 3 == 2 ? "kaputt\t9.5" : "48.5\t9.5") + std::string("\t\t\t") + eigene[i] +
+                   "\t" + eigene[eigene.size() - 1 - i] + "\tende\n";
+    for (const bool zahlen : {false, true}) {
+        std::vector<std::vector<std::string>> vorlage;
+        for (const char trenner : {';', ',', ' ', '.', 'N', ':', '\t', 'E', 'U', '\xB0'}) {
+            SCOPED_TRACE(std::string("Trenner ") + trenner + (zahlen ? " --numbers" : ""));
+            std::istringstream ein(eingabe);
+            std::ostringstream aus, meldungen;
+            Optionen o;
+            o.form.trenner = trenner;
+            o.form.zahlen = zahlen;
+            o.zeile.trenner = '\t';
+            konvert::Konvertiere(ein, aus, meldungen, o);
+            const auto saetze = LiesCsv(aus.str(), trenner);
+            ASSERT_EQ(saetze.size(), eigene.size() + 1);
+            for (std::size_t i = 0; i < eigene.size(); ++i) {
+                ASSERT_EQ(saetze[i + 1].size(), saetze[0].size());
+                EXPECT_EQ(saetze[i + 1][1], eigene[i]);
+                EXPECT_EQ(saetze[i + 1][2], eigene[eigene.size() - 1 - i]);
+                EXPECT_EQ(saetze[i + 1][3], "ende");
+            }
+            // The same fields as with the first separator.
+            if (vorlage.empty()) vorlage = saetze;
+            EXPECT_EQ(saetze, vorlage);
+        }
+    }
+}
+
 // Lines of every kind through several threads and small blocks: the same
 // records and messages in the same order as on one thread.
 TEST(Konvert, ReihenfolgeUnabhaengigVonThreads) {
