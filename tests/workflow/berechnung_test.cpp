@@ -160,8 +160,8 @@ TEST(Berechnung, GaussKruegerNahDerGrenze) {
             const std::string l = std::to_string(laengsGrenze ? l0 : l0 + d);
             std::string bb = b, bl = l, hoehe = "300", richtung = "GB";
             modKartovex::DatumTrafo(bb, bl, hoehe, richtung);
-            const Ausgabe a = rechne(F::GradDezimal, Kurz("Breite=" + b + "|Laenge=" + l +
-                                                          "|optDezN|optDezE|optDrei"));
+            const Ausgabe a = rechne(
+                F::GradDezimal, Kurz("Breite=" + b + "|Laenge=" + l + "|optDezN|optDezE|optDrei"));
             EXPECT_EQ(a.gkSichtbar, DeutschlandRechteck(bb, bl)) << b << " " << l;
         }
 }
