@@ -17,34 +17,12 @@ std::string Meldungstext(const Punkt& p) {
     return text;
 }
 
-// Not zero when one of the eight bytes of x is c (the high bit of such a byte is set).
-std::uint64_t Bytetreffer(std::uint64_t x, char c) {
-    constexpr std::uint64_t einsen = 0x0101010101010101ull;
-    const std::uint64_t v = x ^ (einsen * static_cast<unsigned char>(c));
-    return (v - einsen) & ~v & (einsen << 7);
-}
-
 // Whether a CSV field needs quotes: it holds the separator, a quote or a line
-// break. Eight bytes at a time, as almost every field is plain; the last eight
-// bytes of a longer field are read as one piece, overlapping the ones before.
+// break. (Only records that need quotes somewhere come here, field by field.)
 bool BrauchtAnfuehrung(std::string_view text, char trenner) {
-    const auto besonders = [trenner](std::uint64_t x) {
-        return (Bytetreffer(x, trenner) | Bytetreffer(x, '"') | Bytetreffer(x, '\r') |
-                Bytetreffer(x, '\n')) != 0;
-    };
-    std::uint64_t x;
-    if (text.size() >= sizeof x) {
-        for (std::size_t i = 0; i + sizeof x < text.size(); i += sizeof x) {
-            std::memcpy(&x, text.data() + i, sizeof x);
-            if (besonders(x)) return true;
-        }
-        std::memcpy(&x, text.data() + text.size() - sizeof x, sizeof x);
-        return besonders(x);
-    }
-    bool kurz = false;
-    for (char c : text)
-        kurz |= (c == trenner) | (c == '"') | (c == '\r') | (c == '\n');
-    return kurz;
+    const char besonders[] = {trenner, '"', '\r', '\n'};
+    return text.find_first_of(std::string_view(besonders, sizeof besonders)) !=
+           std::string_view::npos;
 }
 
 // RFC 4180: a field with the separator, a quote or a line break is quoted,
@@ -66,16 +44,6 @@ void CsvFeld(std::string& ziel, std::string_view text, char trenner) {
 // control characters need escapes.
 void JsonText(std::string& ziel, std::string_view text) {
     ziel += '"';
-    const auto einfach = [](char c) {
-        return c != '"' && c != '\\' && static_cast<unsigned char>(c) >= 0x20;
-    };
-    if (std::all_of(text.begin(), text.end(), einfach)) {
-        const std::size_t vorher = ziel.size();
-        ziel.resize(vorher + text.size() + 1);
-        std::memcpy(ziel.data() + vorher, text.data(), text.size());
-        ziel.back() = '"';
-        return;
-    }
     for (char c : text) {
         switch (c) {
         case '"':
