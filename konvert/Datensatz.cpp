@@ -1,6 +1,7 @@
 #include "konvert/Datensatz.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cstdio>
 #include <cstring>
@@ -74,69 +75,130 @@ void JsonText(std::string& ziel, std::string_view text) {
     ziel += '"';
 }
 
-// A JSON number as the grammar allows it: -?(0|[1-9][0-9]*)(.[0-9]+)?
-bool JsonZahl(std::string_view t) {
-    if (t.starts_with('-')) t.remove_prefix(1);
-    const auto ziffern = [&t] {
-        const std::size_t n = std::min(t.find_first_not_of("0123456789"), t.size());
-        t.remove_prefix(n);
-        return n;
+// Copies a text to w and returns its end. The texts of a record are mostly
+// short: up to sixteen bytes go as two overlapping words, without the call
+// of memcpy, which cost more than the copy itself (measured).
+[[gnu::always_inline]] inline char* Kopiere(char* w, std::string_view text) {
+    const char* s = text.data();
+    const std::size_t n = text.size();
+    const auto zweiWoerter = [&]<class Wort>(Wort) {
+        Wort vorn, hinten;
+        std::memcpy(&vorn, s, sizeof vorn);
+        std::memcpy(&hinten, s + n - sizeof hinten, sizeof hinten);
+        std::memcpy(w, &vorn, sizeof vorn);
+        std::memcpy(w + n - sizeof hinten, &hinten, sizeof hinten);
     };
-    const bool nullVorn = t.starts_with('0');
-    const std::size_t ganz = ziffern();
-    if (ganz == 0 || (nullVorn && ganz > 1)) return false;
-    if (t.starts_with('.')) {
-        t.remove_prefix(1);
-        if (ziffern() == 0) return false;
+    if (n >= 8 && n <= 16) {
+        zweiWoerter(std::uint64_t{});
+    } else if (n >= 4 && n < 8) {
+        zweiWoerter(std::uint32_t{});
+    } else if (n > 16) {
+        std::memcpy(w, s, n);
+    } else if (n > 0) { // one to three bytes
+        w[0] = s[0];
+        w[n / 2] = s[n / 2];
+        w[n - 1] = s[n - 1];
     }
-    return t.empty();
+    return w + n;
 }
 
 // A Zahl, Meter or Winkel text as a plain number, without a copy: its sign
-// and its digits, empty when the text is no number in that form.
+// and its digits (empty when the text is no number in that form), and how
+// many points the digits hold.
 struct Zahlteile {
     bool negativ = false;
     std::string_view ziffern;
+    std::size_t punkte = 0;
 };
+
+// What a byte adds up to over the digits of a plain number: nothing for a
+// digit, one for the point, and for any other byte a one above the 32 bits
+// that count the points.
+constexpr std::array<std::uint64_t, 256> Ziffernart = [] {
+    std::array<std::uint64_t, 256> art;
+    art.fill(std::uint64_t{1} << 32);
+    for (char z = '0'; z <= '9'; ++z)
+        art[static_cast<unsigned char>(z)] = 0;
+    art['.'] = 1;
+    return art;
+}();
 
 // Inlined where it is used: it runs once per value, and the call cost about as
 // much as its work (measured under --numbers).
-[[gnu::always_inline]] inline Zahlteile Teile(Zahlform form, std::string_view v) {
+[[gnu::always_inline]] inline Zahlteile Teile(Zahlform form, std::string_view text) {
     Zahlteile z;
-    while (v.starts_with(' '))
-        v.remove_prefix(1);
+    const char* p = text.data();
+    const char* ende = p + text.size();
+    while (p < ende && *p == ' ')
+        ++p;
     const auto halbkugel = [](char c) { return c == 'N' || c == 'S' || c == 'E' || c == 'W'; };
-    if (form == Zahlform::Winkel && !v.empty() && halbkugel(v[0])) {
-        z.negativ = v[0] == 'S' || v[0] == 'W';
-        v.remove_prefix(1);
-        if (v.ends_with("°")) v.remove_suffix(std::string_view("°").size());
+    if (form == Zahlform::Winkel && p < ende && halbkugel(*p)) {
+        z.negativ = *p == 'S' || *p == 'W';
+        ++p;
+        constexpr std::string_view grad = "°";
+        if (std::string_view(p, ende).ends_with(grad)) ende -= grad.size();
     }
-    while (v.size() > 1 && v[0] == '0' && v[1] != '.')
-        v.remove_prefix(1);
-    const auto zahlzeichen = [](char c) { return (c >= '0' && c <= '9') || c == '.'; };
-    if (!v.empty() && v[0] != '.' && std::all_of(v.begin(), v.end(), zahlzeichen)) z.ziffern = v;
+    while (ende - p > 1 && p[0] == '0' && p[1] != '.')
+        ++p;
+    if (p == ende || *p == '.') return z;
+    // One pass, without a branch per byte: every byte must be a digit or the point.
+    std::uint64_t summe = 0;
+    for (const char* q = p; q < ende; ++q)
+        summe += Ziffernart[static_cast<unsigned char>(*q)];
+    if (summe >> 32 == 0) { // (the points of a text under 4 GB stay below)
+        z.ziffern = std::string_view(p, ende);
+        z.punkte = summe;
+    }
     return z;
 }
 
+// The digits as a JSON number allows them after its sign, 0|[1-9][0-9]*
+// then .[0-9]+ or nothing: Teile has left no leading zero and no point in
+// front, so at most one point, and not at the end.
+bool JsonZahl(const Zahlteile& z) {
+    return !z.ziffern.empty() && z.punkte <= 1 && z.ziffern.back() != '.';
+}
+
 // A military or UTMREF text without its blanks and dots, written from w on;
-// returns the end.
+// returns the end. Every byte is written and the end moves on only for those
+// kept, so a byte that goes is overwritten by the next one.
 char* OhneTrenner(char* w, std::string_view text) {
-    for (char c : text)
-        if (c != ' ' && c != '.') *w++ = c;
+    constexpr std::array<unsigned char, 256> bleibt = [] {
+        std::array<unsigned char, 256> b;
+        b.fill(1);
+        b[' '] = b['.'] = 0;
+        return b;
+    }();
+    for (const char c : text) {
+        *w = c;
+        w += bleibt[static_cast<unsigned char>(c)];
+    }
     return w;
 }
 
 // What AlsZahl gives, written from w on; returns the end. Never longer than
-// the text: a hemisphere letter at most becomes the '-'. Inlined, as Teile.
+// the text: a hemisphere letter at most becomes the '-'. Inlined, as Teile,
+// and each form on its own way, so that none asks for the form again.
 [[gnu::always_inline]] inline char* SchreibeZahl(char* w, Zahlform form, std::string_view text) {
-    if (form == Zahlform::Referenz) return OhneTrenner(w, text);
-    if (form != Zahlform::Text) {
-        if (const Zahlteile z = Teile(form, text); !z.ziffern.empty()) {
-            if (z.negativ) *w++ = '-';
-            return std::copy(z.ziffern.begin(), z.ziffern.end(), w);
+    const auto zahl = [&](Zahlform f) {
+        if (const Zahlteile z = Teile(f, text); !z.ziffern.empty()) {
+            *w = '-';
+            return Kopiere(w + z.negativ, z.ziffern);
         }
+        return Kopiere(w, text);
+    };
+    switch (form) {
+    case Zahlform::Text:
+        return Kopiere(w, text);
+    case Zahlform::Referenz:
+        return OhneTrenner(w, text);
+    case Zahlform::Winkel:
+        return zahl(Zahlform::Winkel);
+    case Zahlform::Zahl:
+    case Zahlform::Meter:
+        break;
     }
-    return std::copy(text.begin(), text.end(), w);
+    return zahl(Zahlform::Zahl); // a Meter text is read as a Zahl text
 }
 
 // One value of a CSV record with --numbers.
@@ -173,7 +235,7 @@ void JsonWert(std::string& ziel, std::string_view text, Zahlform form) {
     }
     if (form != Zahlform::Referenz) {
         const Zahlteile z = Teile(form, text);
-        if (!z.ziffern.empty() && JsonZahl(z.ziffern)) {
+        if (JsonZahl(z)) {
             if (z.negativ) ziel += '-';
             ziel.append(z.ziffern);
             return;
@@ -228,30 +290,46 @@ struct Durchsicht {
     std::size_t anzahl = 0;
 };
 
-// One pass over the text, sixteen bytes at a time, then byte by byte; the
-// two tests say the same, for sixteen bytes and for one.
+// One pass over the text, sixteen bytes at a time; the last sixteen bytes
+// overlap the block before, their bytes seen already masked out. A text
+// under sixteen bytes goes byte by byte. The two tests say the same, for
+// sixteen bytes and for one.
 template <class Test16, class Test1>
 Durchsicht Sieh(std::string_view text, unsigned char gezaehlt, Test16 test16, Test1 test1) {
     Durchsicht d;
+    if (text.size() < 16) {
+        for (const char z : text) {
+            const auto c = static_cast<unsigned char>(z);
+            d.besonders |= test1(c);
+            d.anzahl += c == gezaehlt;
+        }
+        return d;
+    }
+    const auto block = [&](std::size_t i) {
+        Bytes16 x;
+        std::memcpy(&x, text.data() + i, sizeof x);
+        return x;
+    };
     Bytes16 besonders{};
     std::size_t i = 0;
     while (i + 16 <= text.size()) {
         // Each byte of the counter counts one per block: summed up before it overflows.
         Bytes16 zaehler{};
         for (int n = 0; n < 255 && i + 16 <= text.size(); ++n, i += 16) {
-            Bytes16 x;
-            std::memcpy(&x, text.data() + i, sizeof x);
+            const Bytes16 x = block(i);
             besonders |= test16(x);
             zaehler -= Bytes16(x == gezaehlt); // 0xFF is -1: one more
         }
         d.anzahl += Bytesumme(zaehler);
     }
-    d.besonders = Bytesumme(besonders) != 0;
-    for (; i < text.size(); ++i) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        d.besonders |= test1(c);
-        d.anzahl += c == gezaehlt;
+    if (i < text.size()) {
+        constexpr Bytes16 stelle = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15};
+        const Bytes16 neu = Bytes16(stelle >= static_cast<unsigned char>(i + 16 - text.size()));
+        const Bytes16 x = block(text.size() - 16);
+        besonders |= test16(x) & neu;
+        d.anzahl += Bytesumme(Bytes16(x == gezaehlt) & neu & 1);
     }
+    d.besonders = Bytesumme(besonders) != 0;
     return d;
 }
 
@@ -289,29 +367,44 @@ std::string Schluss(const Ausgabeform& form) {
     return form.geojson ? "]}\n" : "";
 }
 
-namespace {
+Satzschreiber::Satzschreiber(const Ausgabeform& form) : form(form) {
+    const auto felder = Ausgabefelder();
+    for (Aus a : form.spalten)
+        spalten.push_back({a, form.zahlen ? felder[Index(a)].zahl : Zahlform::Text});
+    const auto name = [this](std::string_view text) {
+        std::string n = ",";
+        JsonText(n, text);
+        namenSchlicht = namenSchlicht && n.size() == text.size() + 3;
+        namen.push_back(n + ':');
+    };
+    if (form.formatSpalte) name("format");
+    for (const std::string& eigen : form.eigene)
+        name(eigen);
+    for (Aus a : form.spalten)
+        name(felder[Index(a)].spalte);
+    name("meldung");
+}
 
-// Calls wert(name, text, zahlform) for each property of a JSON record or
-// GeoJSON feature after "zeile", in order; zahlform is Text unless --numbers
-// makes the output field a number. JSON lines end with "meldung".
+// Calls wert(i, zahlform, text) for each value of a record after the line
+// number, in order: the format (formatSpalte only), the first `eigene` of
+// the user's own fields, the chosen output fields and, but in GeoJSON, the
+// message. i is the value's place among the names. (Inlined with the
+// callers' lambdas: called as functions, they cost more than their work.)
 template <class F>
-void JedeJsonEigenschaft(const Punkt& p, const Ausgabeform& form, std::string_view meldung,
-                         F&& wert) {
-    if (form.formatSpalte) wert("format", Formatspalte(p), Zahlform::Text);
-    for (std::size_t k = 0; k < p.eigene.size() && k < form.eigene.size(); ++k)
-        wert(form.eigene[k], p.eigene[k], Zahlform::Text);
-    const auto felder = Ausgabefelder(); // asked once: the call is not inlined
-    for (Aus a : form.spalten) {
-        const Ausgabefeld& feld = felder[Index(a)];
-        wert(feld.spalte, p.text(a), form.zahlen ? feld.zahl : Zahlform::Text);
-    }
-    if (!form.geojson) wert("meldung", meldung, Zahlform::Text);
+[[gnu::always_inline]] inline void Satzschreiber::jederWert(const Punkt& p, std::size_t eigene,
+                                                            std::string_view meldung,
+                                                            F&& wert) const {
+    std::size_t i = 0;
+    if (form.formatSpalte) wert(i++, Zahlform::Text, Formatspalte(p));
+    for (std::size_t k = 0; k < eigene; ++k)
+        wert(i + k, Zahlform::Text, std::string_view(p.eigene[k]));
+    i += form.eigene.size();
+    for (const Spalte& s : spalten)
+        wert(i++, s.zahl, std::string_view(p.text(s.feld)));
+    if (!form.geojson) wert(i, Zahlform::Text, meldung);
 }
 
-char* Kopiere(char* w, std::string_view text) {
-    std::memcpy(w, text.data(), text.size());
-    return w + text.size();
-}
+namespace {
 
 // One value as JsonWert writes it when the text needs no escapes, from w on;
 // returns the end and counts the quotes written. At most text.size() + 4 bytes.
@@ -319,9 +412,9 @@ char* SchreibeJsonWert(char* w, std::string_view text, Zahlform form, std::size_
     if (form != Zahlform::Text) {
         if (text.empty()) return Kopiere(w, "null");
         if (form != Zahlform::Referenz) {
-            if (const Zahlteile z = Teile(form, text); !z.ziffern.empty() && JsonZahl(z.ziffern)) {
-                if (z.negativ) *w++ = '-';
-                return Kopiere(w, z.ziffern);
+            if (const Zahlteile z = Teile(form, text); JsonZahl(z)) {
+                *w = '-';
+                return Kopiere(w + z.negativ, z.ziffern);
             }
         }
     }
@@ -332,27 +425,30 @@ char* SchreibeJsonWert(char* w, std::string_view text, Zahlform form, std::size_
     return w;
 }
 
+} // namespace
+
 // Appends the properties of a JSON record from "zeile" on, without the
 // closing brace, every text as it is, into room made once. Returns whether
 // that is right (no text needs an escape), else the record is taken back.
-bool JsonSatzOhneEscapes(std::string& ziel, std::string_view nummer, const Punkt& p,
-                         const Ausgabeform& form, std::string_view meldung) {
+[[gnu::flatten]] bool Satzschreiber::jsonOhneEscapes(std::string& ziel, std::string_view nummer,
+                                                     const Punkt& p,
+                                                     std::string_view meldung) const {
+    if (!namenSchlicht) return false;
+    const std::size_t eigene = std::min(p.eigene.size(), form.eigene.size());
     constexpr std::string_view anfang = "{\"zeile\":";
     std::size_t laenge = anfang.size() + nummer.size();
-    JedeJsonEigenschaft(p, form, meldung,
-                        [&](std::string_view name, std::string_view text, Zahlform) {
-                            laenge += name.size() + text.size() + 8; // ,"name": and the value
-                        });
+    jederWert(p, eigene, meldung, [&](std::size_t i, Zahlform, std::string_view text) {
+        laenge += namen[i].size() + text.size() + 4; // the quotes, or "null" for nothing
+    });
     const std::size_t vorher = ziel.size();
     ziel.resize(vorher + laenge);
     char* w = Kopiere(Kopiere(ziel.data() + vorher, anfang), nummer);
     std::size_t anfuehrungen = 2;
-    JedeJsonEigenschaft(p, form, meldung,
-                        [&](std::string_view name, std::string_view text, Zahlform zahl) {
-                            w = Kopiere(Kopiere(Kopiere(w, ",\""), name), "\":");
-                            anfuehrungen += 2;
-                            w = SchreibeJsonWert(w, text, zahl, anfuehrungen);
-                        });
+    jederWert(p, eigene, meldung, [&](std::size_t i, Zahlform zahl, std::string_view text) {
+        w = Kopiere(w, namen[i]);
+        anfuehrungen += 2;
+        w = SchreibeJsonWert(w, text, zahl, anfuehrungen);
+    });
     ziel.resize(std::size_t(w - ziel.data()));
     if (OhneEscapesRichtig(std::string_view(ziel).substr(vorher), anfuehrungen)) return true;
     ziel.resize(vorher);
@@ -361,67 +457,60 @@ bool JsonSatzOhneEscapes(std::string& ziel, std::string_view nummer, const Punkt
 
 // The properties of a JSON record or GeoJSON feature from "zeile" on, without
 // the closing brace.
-void JsonSatz(std::string& ziel, std::string_view nummer, const Punkt& p, const Ausgabeform& form,
-              std::string_view meldung) {
+void Satzschreiber::jsonSatz(std::string& ziel, std::string_view nummer, const Punkt& p,
+                             std::string_view meldung) const {
     // As with CSV: written plainly and checked once, value by value only when needed.
-    if (JsonSatzOhneEscapes(ziel, nummer, p, form, meldung)) return;
+    if (jsonOhneEscapes(ziel, nummer, p, meldung)) return;
     ziel += "{\"zeile\":";
     ziel.append(nummer);
-    JedeJsonEigenschaft(p, form, meldung,
-                        [&](std::string_view name, std::string_view text, Zahlform zahl) {
-                            ziel += ',';
-                            JsonText(ziel, name);
-                            ziel += ':';
-                            JsonWert(ziel, text, zahl);
-                        });
+    const std::size_t eigene = std::min(p.eigene.size(), form.eigene.size());
+    jederWert(p, eigene, meldung, [&](std::size_t i, Zahlform zahl, std::string_view text) {
+        ziel += namen[i];
+        JsonWert(ziel, text, zahl);
+    });
 }
 
-// A point feature at the position in signed decimal degrees.
-void GeoJsonPunkt(std::string& ziel, std::string_view nummer, const Punkt& p,
-                  const Ausgabeform& form) {
+// A point feature at the position in signed decimal degrees. Its head, up
+// to the properties, is written into room made once, as the records are.
+void Satzschreiber::geoJsonPunkt(std::string& ziel, std::string_view nummer, const Punkt& p) const {
     if (!p.meldung.empty() || !p.meldungen.empty()) return;
-    ziel += ",{\"type\":\"Feature\",\"geometry\":{\"type\":\"Point\",\"coordinates\":[";
-    for (Aus a : {Aus::texLaengeAUS, Aus::texBreiteAUS}) {
-        const Zahlteile z = Teile(Zahlform::Winkel, p.text(a));
-        if (z.negativ) ziel += '-';
-        ziel.append(z.ziffern);
-        ziel += a == Aus::texLaengeAUS ? "," : "";
+    constexpr std::string_view anfang =
+        ",{\"type\":\"Feature\",\"geometry\":{\"type\":\"Point\",\"coordinates\":[";
+    constexpr std::string_view mitte = "]},\"properties\":";
+    const Zahlteile laenge = Teile(Zahlform::Winkel, p.text(Aus::texLaengeAUS));
+    const Zahlteile breite = Teile(Zahlform::Winkel, p.text(Aus::texBreiteAUS));
+    const std::size_t vorher = ziel.size();
+    ziel.resize(vorher + anfang.size() + laenge.ziffern.size() + breite.ziffern.size() + 3 +
+                mitte.size());
+    char* w = Kopiere(ziel.data() + vorher, anfang);
+    for (const Zahlteile* z : {&laenge, &breite}) {
+        *w = '-';
+        w = Kopiere(w + z->negativ, z->ziffern);
+        *w++ = ',';
     }
-    ziel += "]},\"properties\":";
-    JsonSatz(ziel, nummer, p, form, {});
+    w = Kopiere(w - 1, mitte); // over the ',' after the latitude
+    ziel.resize(std::size_t(w - ziel.data()));
+    jsonSatz(ziel, nummer, p, {});
     ziel += "}}\n";
-}
-
-// Calls wert(Zahlform, text) for each value of a CSV record after the line
-// number, in order. A value is a number under --numbers only in an output
-// field that has one; every other value is a Text.
-template <class F>
-void JederCsvWert(const Punkt& p, const Ausgabeform& form, std::string_view meldung, F&& wert) {
-    if (form.formatSpalte) wert(Zahlform::Text, Formatspalte(p));
-    for (const std::string& text : p.eigene)
-        wert(Zahlform::Text, text);
-    const auto felder = Ausgabefelder(); // asked once: the call is not inlined
-    for (Aus a : form.spalten)
-        wert(form.zahlen ? felder[Index(a)].zahl : Zahlform::Text, p.text(a));
-    wert(Zahlform::Text, meldung);
 }
 
 // Appends a CSV record, every value as it is, without quotes, into room
 // made once. Returns whether that is right, else the record is taken back.
-bool CsvSatzOhneAnfuehrung(std::string& ziel, std::string_view nummer, const Punkt& p,
-                           const Ausgabeform& form, std::string_view meldung) {
+[[gnu::flatten]] bool Satzschreiber::csvOhneAnfuehrung(std::string& ziel, std::string_view nummer,
+                                                       const Punkt& p,
+                                                       std::string_view meldung) const {
     // No value grows in writing (SchreibeZahl), so the texts' lengths bound the record.
     std::size_t laenge = nummer.size(), trennerAnzahl = 0;
-    JederCsvWert(p, form, meldung, [&](Zahlform, std::string_view text) {
+    jederWert(p, p.eigene.size(), meldung, [&](std::size_t, Zahlform, std::string_view text) {
         laenge += 1 + text.size();
         ++trennerAnzahl;
     });
     const std::size_t anfang = ziel.size();
     ziel.resize(anfang + laenge);
     char* w = Kopiere(ziel.data() + anfang, nummer);
-    JederCsvWert(p, form, meldung, [&](Zahlform zahl, std::string_view text) {
+    jederWert(p, p.eigene.size(), meldung, [&](std::size_t, Zahlform zahl, std::string_view text) {
         *w++ = form.trenner;
-        // Most values are texts: copied here, without the call.
+        // Most values are texts: copied here, without the switch.
         w = zahl == Zahlform::Text ? Kopiere(w, text) : SchreibeZahl(w, zahl, text);
     });
     ziel.resize(std::size_t(w - ziel.data()));
@@ -431,28 +520,26 @@ bool CsvSatzOhneAnfuehrung(std::string& ziel, std::string_view nummer, const Pun
     return false;
 }
 
-} // namespace
-
-void HaengeDatensatzAn(std::string& ziel, std::uint64_t zeile, const Punkt& p,
-                       const Ausgabeform& form) {
+void Satzschreiber::haengeAn(std::string& ziel, std::uint64_t zeile, const Punkt& p) const {
     char ziffern[24];
     const std::string_view nummer(ziffern,
                                   std::to_chars(ziffern, ziffern + sizeof ziffern, zeile).ptr);
-    if (form.geojson) return GeoJsonPunkt(ziel, nummer, p, form);
+    if (form.geojson) return geoJsonPunkt(ziel, nummer, p);
     const std::string meldung = Meldungstext(p);
     if (form.json) {
-        JsonSatz(ziel, nummer, p, form, meldung);
+        jsonSatz(ziel, nummer, p, meldung);
         ziel += "}\n";
         return;
     }
     // Almost no record needs a quote: written plainly and checked once, it
     // is written value by value, each quoted where it needs it, only when it does.
-    if (!CsvSatzOhneAnfuehrung(ziel, nummer, p, form, meldung)) {
+    if (!csvOhneAnfuehrung(ziel, nummer, p, meldung)) {
         ziel.append(nummer);
-        JederCsvWert(p, form, meldung, [&](Zahlform zahl, std::string_view text) {
-            ziel += form.trenner;
-            CsvZahl(ziel, zahl, text, form.trenner);
-        });
+        jederWert(p, p.eigene.size(), meldung,
+                  [&](std::size_t, Zahlform zahl, std::string_view text) {
+                      ziel += form.trenner;
+                      CsvZahl(ziel, zahl, text, form.trenner);
+                  });
     }
     ziel += "\r\n";
 }

@@ -33,13 +33,41 @@ std::string Schluss(const Ausgabeform& form);
 // have no header (empty text).
 std::string Kopfzeile(const Ausgabeform& form);
 
-// Appends the record of one input line: its number, the user's own fields,
-// the output texts (empty
-// when the line failed) and the message (the check's or the line's, or the
-// geodesy messages joined by CR LF; empty when there was none). CSV records
-// end with CR LF, JSON lines with LF.
-void HaengeDatensatzAn(std::string& ziel, std::uint64_t zeile, const Punkt& p,
-                       const Ausgabeform& form);
+// Writes the records of one output form. What every record repeats, the
+// JSON names and how each output field is written, is prepared once.
+class Satzschreiber {
+public:
+    explicit Satzschreiber(const Ausgabeform& form);
+
+    // Appends the record of one input line: its number, the user's own
+    // fields, the output texts (empty when the line failed) and the message
+    // (the check's or the line's, or the geodesy messages joined by CR LF;
+    // empty when there was none). CSV records end with CR LF, JSON lines and
+    // GeoJSON features with LF.
+    void haengeAn(std::string& ziel, std::uint64_t zeile, const Punkt& p) const;
+
+private:
+    struct Spalte {
+        Aus feld;
+        Zahlform zahl; // Text unless --numbers makes the field a number
+    };
+    template <class F>
+    void jederWert(const Punkt& p, std::size_t eigene, std::string_view meldung, F&& wert) const;
+    bool csvOhneAnfuehrung(std::string& ziel, std::string_view nummer, const Punkt& p,
+                           std::string_view meldung) const;
+    bool jsonOhneEscapes(std::string& ziel, std::string_view nummer, const Punkt& p,
+                         std::string_view meldung) const;
+    void jsonSatz(std::string& ziel, std::string_view nummer, const Punkt& p,
+                  std::string_view meldung) const;
+    void geoJsonPunkt(std::string& ziel, std::string_view nummer, const Punkt& p) const;
+
+    Ausgabeform form;
+    std::vector<Spalte> spalten;
+    // JSON: ,"name": in front of each value after "zeile", in the order of
+    // jederWert, the name escaped; and whether no name needed an escape.
+    std::vector<std::string> namen;
+    bool namenSchlicht = true;
+};
 
 // The text of an output field as a plain number (see Zahlform); a text that
 // is no number in the expected form, such as "Fehler", stays as it is.

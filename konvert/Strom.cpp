@@ -121,7 +121,7 @@ Punkt ZuLang() {
     return p;
 }
 
-void Verarbeite(Block& b, const Optionen& o) {
+void Verarbeite(Block& b, const Optionen& o, const Satzschreiber& schreiber) {
     b.aus.clear();
     b.meldungen.clear();
     b.punkte = b.fehler = 0;
@@ -134,7 +134,7 @@ void Verarbeite(Block& b, const Optionen& o) {
             Melde(b, nummer, m);
         if (!p.meldung.empty() || !p.meldungen.empty()) ++b.fehler;
         ++b.punkte;
-        HaengeDatensatzAn(b.aus, nummer, p, o.form);
+        schreiber.haengeAn(b.aus, nummer, p);
     }
 }
 
@@ -208,9 +208,10 @@ private:
 };
 
 Bilanz Einfaedig(Zeilenleser& leser, Ausgeber& ausgeber, const Optionen& o, std::uint64_t gelesen) {
+    const Satzschreiber schreiber(o.form);
     Block b;
     while (ausgeber.laeuft() && Fuelle(b, leser, gelesen, o.zeilenJeBlock)) {
-        Verarbeite(b, o);
+        Verarbeite(b, o, schreiber);
         ausgeber.schreibe(b);
     }
     return ausgeber.ende();
@@ -220,6 +221,7 @@ Bilanz Einfaedig(Zeilenleser& leser, Ausgeber& ausgeber, const Optionen& o, std:
 // bounds the memory: block k lives in slot k modulo the ring size and is
 // written, in order, before its slot takes a new block.
 Bilanz Parallel(Zeilenleser& leser, Ausgeber& ausgeber, const Optionen& o, std::uint64_t gelesen) {
+    const Satzschreiber schreiber(o.form);
     std::vector<Block> ring(2 * std::size_t(o.threads) + 2);
     std::mutex m;
     std::condition_variable arbeit, fertig;
@@ -236,7 +238,7 @@ Bilanz Parallel(Zeilenleser& leser, Ausgeber& ausgeber, const Optionen& o, std::
                 Block& b = ring[warteschlange.front()];
                 warteschlange.pop_front();
                 sperre.unlock();
-                Verarbeite(b, o);
+                Verarbeite(b, o, schreiber);
                 sperre.lock();
                 b.fertig = true;
                 fertig.notify_one();

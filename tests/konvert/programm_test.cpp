@@ -198,6 +198,8 @@ TEST(Programm, EigeneSpaltenVorzeichenUndTrenner) {
          ""},
         {"--header --json", "b;l;ns;ew;name\n48.5;9.5;;;Ulm\n", "",
          "{\"zeile\":2,\"name\":\"Ulm\",\"breite\":\"N48.500000\",", ""},
+        {"--header --json", "b;l;ns;ew;\"n\\a\"\n48.5;9.5;;;x\"y\n", "",
+         "{\"zeile\":2,\"\\\"n\\\\a\\\"\":\"x\\\"y\",\"breite\":\"N48.500000\",", ""},
         {"", "48.5;9.5;;;ID1\n\n48.5;9.5\n", "zeile;feld5;breite;laenge;",
          "\r\n1;ID1;N48.500000;E009.500000;N48;30.000000;E009;30.000000;N48;30;0.00;E009;30;"
          "0.00;32U;0536936;5371996;",
