@@ -379,7 +379,7 @@ Satzschreiber::Satzschreiber(const Ausgabeform& form) : form(form) {
     };
     if (form.formatSpalte) name("format");
     for (const std::string& eigen : form.eigene)
-        name(eigen);
+        name(AlsUtf8(eigen));
     for (Aus a : form.spalten)
         name(felder[Index(a)].spalte);
     name("meldung");
@@ -524,6 +524,13 @@ void Satzschreiber::haengeAn(std::string& ziel, std::uint64_t zeile, const Punkt
     char ziffern[24];
     const std::string_view nummer(ziffern,
                                   std::to_chars(ziffern, ziffern + sizeof ziffern, zeile).ptr);
+    if ((form.json || form.geojson) && !std::ranges::all_of(p.eigene, GueltigesUtf8)) {
+        // JSON is UTF-8: the record is written from a point whose own fields are.
+        Punkt utf8 = p;
+        for (std::string& eigen : utf8.eigene)
+            eigen = AlsUtf8(eigen);
+        return haengeAn(ziel, zeile, utf8);
+    }
     if (form.geojson) return geoJsonPunkt(ziel, nummer, p);
     const std::string meldung = Meldungstext(p);
     if (form.json) {
@@ -557,6 +564,64 @@ std::string Einzeilig(const std::string& meldung) {
         zeile += c;
     }
     return zeile;
+}
+
+bool GueltigesUtf8(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        const auto b = static_cast<unsigned char>(text[i]);
+        if (b < 0x80) {
+            ++i;
+            continue;
+        }
+        // The length from the lead byte, and the range of the byte after it
+        // that excludes overlong forms, surrogates and code points above U+10FFFF.
+        std::size_t n = 0;
+        unsigned char von = 0x80, bis = 0xBF;
+        if (b >= 0xC2 && b <= 0xDF) {
+            n = 2;
+        } else if (b >= 0xE0 && b <= 0xEF) {
+            n = 3;
+            von = b == 0xE0 ? 0xA0 : 0x80;
+            bis = b == 0xED ? 0x9F : 0xBF;
+        } else if (b >= 0xF0 && b <= 0xF4) {
+            n = 4;
+            von = b == 0xF0 ? 0x90 : 0x80;
+            bis = b == 0xF4 ? 0x8F : 0xBF;
+        }
+        if (n == 0 || i + n > text.size()) return false;
+        for (std::size_t k = 1; k < n; ++k) {
+            const auto f = static_cast<unsigned char>(text[i + k]);
+            if (f < (k == 1 ? von : 0x80) || f > (k == 1 ? bis : 0xBF)) return false;
+        }
+        i += n;
+    }
+    return true;
+}
+
+std::string AlsUtf8(std::string_view text) {
+    if (GueltigesUtf8(text)) return std::string(text);
+    // 0x80 to 0x9F of Windows-1252; its five unused bytes stand for the
+    // control characters of the same number, as web browsers read them.
+    static constexpr char16_t windows1252[32] = {
+        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+    std::string utf8;
+    for (const char c : text) {
+        const auto b = static_cast<unsigned char>(c);
+        const char16_t code = b >= 0x80 && b < 0xA0 ? windows1252[b - 0x80] : b;
+        if (code < 0x80) {
+            utf8 += char(code);
+        } else if (code < 0x800) {
+            utf8 += char(0xC0 | code >> 6);
+            utf8 += char(0x80 | (code & 0x3F));
+        } else {
+            utf8 += char(0xE0 | code >> 12);
+            utf8 += char(0x80 | (code >> 6 & 0x3F));
+            utf8 += char(0x80 | (code & 0x3F));
+        }
+    }
+    return utf8;
 }
 
 } // namespace kartovex::konvert

@@ -235,6 +235,32 @@ TEST(Konvert, JsonSatzPruefungFindetJedesBesondereZeichen) {
     }
 }
 
+// JSON takes the user's texts as UTF-8: well-formed UTF-8 as it is, any
+// other text byte by byte as Windows-1252. The cases at the edges of
+// well-formed UTF-8 are those a strict reader (Python's) refuses or takes.
+TEST(Konvert, EigeneTexteAlsUtf8) {
+    const struct {
+        const char *text, *utf8;
+    } faelle[] = {
+        {"Ulm", "Ulm"},
+        {"M\xFCller", "M\xC3\xBCller"},
+        {"\x80\x81\x9F\xA0\xFF", "\xE2\x82\xAC\xC2\x81\xC5\xB8\xC2\xA0\xC3\xBF"},
+        {"\xC3", "\xC3\x83"},                                             // cut off
+        {"\xC0\xAF", "\xC3\x80\xC2\xAF"},                                 // overlong
+        {"\xE0\x9F\xBF", "\xC3\xA0\xC5\xB8\xC2\xBF"},                     // overlong
+        {"\xED\xA0\x80", "\xC3\xAD\xC2\xA0\xE2\x82\xAC"},                 // surrogate
+        {"\xF4\x90\x80\x80", "\xC3\xB4\xC2\x90\xE2\x82\xAC\xE2\x82\xAC"}, // above U+10FFFF
+        {"\xE0\xA0\x80\xED\x9F\xBF\xF0\x90\x80\x80\xF4\x8F\xBF\xBF", nullptr},
+        {"M\xC3\xBCller \xE2\x82\xAC", nullptr},
+    };
+    for (const auto& f : faelle) {
+        const std::string utf8 = f.utf8 ? f.utf8 : f.text;
+        EXPECT_EQ(GueltigesUtf8(f.text), f.utf8 == nullptr || utf8 == f.text) << f.text;
+        EXPECT_EQ(AlsUtf8(f.text), utf8) << f.text;
+        EXPECT_TRUE(GueltigesUtf8(utf8)) << f.text;
+    }
+}
+
 // The records of a CSV output after RFC 4180, each a list of fields; a quote
 // inside a field that is not quoted makes the field "<fehler>".
 std::vector<std::vector<std::string>> LiesCsv(std::string_view text, char trenner) {

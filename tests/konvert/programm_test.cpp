@@ -279,15 +279,20 @@ TEST(Programm, GeoJsonFuerEinenParser) {
             eingabe += "kaputt;1;;;P" + std::to_string(i) + "\n";
             continue;
         }
-        std::snprintf(zeile, sizeof zeile, "%.6f;%.6f;;;P%d\n", breite, laenge, i);
+        // Every seventh name in Windows-1252, as spreadsheets write it: UTF-8 in the output.
+        const bool windows = i % 7 == 0;
+        std::snprintf(zeile, sizeof zeile, "%.6f;%.6f;;;P%d%s\n", breite, laenge, i,
+                      windows ? "M\xFC" : "");
         eingabe += zeile;
-        std::snprintf(zeile, sizeof zeile, "%d %.6f %.6f P%d\n", i, laenge, breite, i);
+        std::snprintf(zeile, sizeof zeile, "%d %.6f %.6f P%d%s\n", i, laenge, breite, i,
+                      windows ? "M\xC3\xBC" : "");
         erwartet += zeile;
     }
     const Ergebnis e =
         Shell("$K --format 1 --geojson --columns utm $EIN > $EIN.json; echo $? >&2; python3 -c '"
               "import json, sys\n"
-              "d = json.load(open(sys.argv[1]))\n"
+              "sys.stdout.reconfigure(encoding=\"utf-8\")\n"
+              "d = json.load(open(sys.argv[1], encoding=\"utf-8\"))\n"
               "assert d[\"type\"] == \"FeatureCollection\"\n"
               "for f in d[\"features\"]:\n"
               "    assert f[\"type\"] == \"Feature\" and f[\"geometry\"][\"type\"] == \"Point\"\n"
