@@ -128,30 +128,90 @@ std::string_view ohneBlanks(std::string_view s) {
 struct Zeilenfelder {
     std::array<std::string_view, 10> feld;
     std::size_t anzahl = 0;
+    bool offen = false; // a quoted field is never closed
     std::string_view operator[](std::size_t i) const {
         return i < std::min(anzahl, feld.size()) ? feld[i] : std::string_view();
     }
 };
 
-std::string_view Trennzeichen(const char& trenner) {
-    return trenner != 0 ? std::string_view(&trenner, 1) : std::string_view(";\t");
+// Where a quoted field's closing quote stands, the text starting after its
+// opening quote: the first quote that is not doubled; npos when there is none.
+std::size_t SchliessendeAnfuehrung(std::string_view nachOeffnender) {
+    for (std::size_t i = 0;; i += 2) {
+        i = nachOeffnender.find('"', i);
+        if (i == std::string_view::npos || i + 1 == nachOeffnender.size() ||
+            nachOeffnender[i + 1] != '"')
+            return i;
+    }
 }
 
-// Where the first field of the text ends: at its first separator, or at its end.
-std::size_t Feldende(std::string_view zeile, char trenner) {
-    if (trenner != 0) return std::min(zeile.find(trenner), zeile.size());
+// Where the separators of a quoted field at the start of the text count
+// again: after its closing quote; 0 when the field is not quoted. `offen`
+// tells of a quote never closed: then nothing of the text is a separator.
+std::size_t NachAnfuehrung(std::string_view zeile, bool& offen) {
+    const std::size_t anfang = std::min(zeile.find_first_not_of(' '), zeile.size());
+    if (anfang == zeile.size() || zeile[anfang] != '"') return 0;
+    const std::size_t zu = SchliessendeAnfuehrung(zeile.substr(anfang + 1));
+    offen = zu == std::string_view::npos;
+    return offen ? zeile.size() : anfang + zu + 2;
+}
+
+// Where the first field of the text ends: at its first separator, or at its
+// end. A field that starts with a quote (blanks before it aside) is quoted,
+// as CSV writes a field holding the separator (RFC 4180): separators up to
+// its closing quote belong to it.
+[[gnu::always_inline]] inline std::size_t Feldende(std::string_view zeile, char trenner,
+                                                   bool& offen) {
+    std::size_t ende =
+        !zeile.empty() && (zeile[0] == ' ' || zeile[0] == '"') ? NachAnfuehrung(zeile, offen) : 0;
+    if (trenner != 0) return std::min(zeile.find(trenner, ende), zeile.size());
     // A plain loop: find_first_of looks up each character in the set of separators.
-    std::size_t ende = 0;
     while (ende < zeile.size() && zeile[ende] != ';' && zeile[ende] != '\t')
         ++ende;
     return ende;
 }
 
+// The text of a field as the window's field gets it: without the blanks
+// around it and, when quoted, without its quotes and the blanks inside them.
+// A quoted field with more than its two quotes keeps everything after the
+// first, so that the key filter refuses the quote the field still holds.
+std::string_view Feldansicht(std::string_view feld) {
+    feld = ohneBlanks(feld);
+    if (!feld.starts_with('"')) return feld;
+    feld.remove_prefix(1);
+    if (const std::size_t zu = SchliessendeAnfuehrung(feld);
+        zu != std::string_view::npos && zu + 1 == feld.size())
+        feld.remove_suffix(1);
+    return ohneBlanks(feld);
+}
+
+// The text of one of the user's own fields: without the blanks around it,
+// and a quoted one as CSV means it: without its quotes, "" as one quote, and
+// what follows the closing quote appended.
+std::string Feldinhalt(std::string_view feld) {
+    feld = ohneBlanks(feld);
+    if (!feld.starts_with('"')) return std::string(feld);
+    std::string inhalt;
+    for (std::size_t i = 1; i < feld.size(); ++i) {
+        if (feld[i] == '"') {
+            if (i + 1 < feld.size() && feld[i + 1] == '"') {
+                inhalt += '"';
+                ++i;
+                continue;
+            }
+            inhalt.append(feld.substr(i + 1));
+            break;
+        }
+        inhalt += feld[i];
+    }
+    return inhalt;
+}
+
 Zeilenfelder Zerlege(std::string_view zeile, char trenner) {
     Zeilenfelder z;
     for (;;) {
-        const std::size_t ende = Feldende(zeile, trenner);
-        if (z.anzahl < z.feld.size()) z.feld[z.anzahl] = ohneBlanks(zeile.substr(0, ende));
+        const std::size_t ende = Feldende(zeile, trenner, z.offen);
+        if (z.anzahl < z.feld.size()) z.feld[z.anzahl] = Feldansicht(zeile.substr(0, ende));
         ++z.anzahl;
         if (ende == zeile.size()) return z;
         zeile.remove_prefix(ende + 1);
@@ -191,6 +251,7 @@ char Vorzeichen(const Format& a, std::size_t feld, std::string_view text) {
 // the first fault.
 std::string Eintippen(const Format& a, std::string_view zeile, const Zeilenform& form, Eingabe& e) {
     const Zeilenfelder felder = Zerlege(zeile, form.trenner);
+    if (felder.offen) return std::string(OffeneAnfuehrung);
     if (const std::size_t erlaubt = HoechsteFeldzahl(a) + form.eigeneSpalten;
         felder.anzahl > erlaubt)
         return "Die Zeile hat " + std::to_string(felder.anzahl) +
@@ -275,11 +336,11 @@ std::vector<std::string> EigeneFelder(int format, std::string_view zeile, char t
     std::vector<std::string> eigene;
     // A recognised line is one coordinate text as a whole: it has no fields of its own.
     if (format == Automatisch) return eigene;
-    const std::string_view trennzeichen = Trennzeichen(trenner);
+    bool offen = false;
     for (std::size_t n = 0, bis = Formatfelder(format);; ++n) {
-        const std::size_t ende = zeile.find_first_of(trennzeichen);
-        if (n >= bis) eigene.emplace_back(ohneBlanks(zeile.substr(0, ende)));
-        if (ende == std::string_view::npos) return eigene;
+        const std::size_t ende = Feldende(zeile, trenner, offen);
+        if (n >= bis) eigene.emplace_back(Feldinhalt(zeile.substr(0, ende)));
+        if (ende == zeile.size()) return eigene;
         zeile.remove_prefix(ende + 1);
     }
 }

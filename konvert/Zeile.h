@@ -108,4 +108,9 @@ Punkt KonvertiereZeile(int format, std::string_view zeile, const Zeilenform& for
 inline constexpr std::string_view KeineKoordinate =
     "Keine Koordinate in einer bekannten Schreibweise.";
 
+// A field that starts with a quote is quoted as CSV writes it; this fails a
+// line whose quote is never closed.
+inline constexpr std::string_view OffeneAnfuehrung =
+    "Ein Feld beginnt mit einem Anführungszeichen, das nicht geschlossen wird.";
+
 } // namespace kartovex::konvert

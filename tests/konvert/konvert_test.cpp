@@ -148,8 +148,8 @@ TEST(Konvert, CsvNachRfc4180UndJsonMitEscapes) {
         char trenner;
         const char *zeile, *ende;
     } faelle[] = {
-        {false, ';', "1;1;\"",
-         ";\"Für die Halbkugel der Breite (N oder S) ist »\"\"« nicht zulässig!\"\r\n"},
+        {false, ';', "1;1;x\"",
+         ";\"Für die Halbkugel der Breite (N oder S) ist »x\"\"« nicht zulässig!\"\r\n"},
         {false, ',', "1;2;3;4;5\n1;2;3;4;5;6",
          ",\"Die Zeile hat 6 Felder, erlaubt sind höchstens 5: Breite;Länge[;N|S[;E|W]]\"\r\n"},
         {true, ';', "1;1;\\",
@@ -297,8 +297,9 @@ TEST(Konvert, CsvFelderLesenSichMitJedemTrennerZurueck) {
     std::vector<std::string> eigene = {"", "ohne", "N48.500000"};
     for (const char besonders : {';', ',', ' ', '.', 'N', '3', ':', '"', '\r'})
         for (const std::size_t stelle : {0, 1, 6, 7, 8, 9, 15, 16, 20})
-            // (blanks around a field are not part of it)
-            if (besonders != ' ' || (stelle != 0 && stelle != 20))
+            // (blanks around a field are not part of it, a quote at its start quotes it)
+            if ((besonders != ' ' || (stelle != 0 && stelle != 20)) &&
+                (besonders != '"' || stelle != 0))
                 eigene.push_back(std::string(stelle, 'x') + besonders +
                                  std::string(20 - stelle, 'y'));
     std::string eingabe;

@@ -188,7 +188,8 @@ TEST(Programm, LesbareSpaltenUndZahlen) {
 }
 
 // The user's own fields after the format's ones go through, ahead of the
-// results, named by --header or by their place; signed degrees; --separator.
+// results, named by --header or by their place; signed degrees; --separator;
+// quoted fields.
 TEST(Programm, EigeneSpaltenVorzeichenUndTrenner) {
     const struct {
         const char *optionen, *eingabe, *kopf, *satz, *fehler;
@@ -198,8 +199,8 @@ TEST(Programm, EigeneSpaltenVorzeichenUndTrenner) {
          ""},
         {"--header --json", "b;l;ns;ew;name\n48.5;9.5;;;Ulm\n", "",
          "{\"zeile\":2,\"name\":\"Ulm\",\"breite\":\"N48.500000\",", ""},
-        {"--header --json", "b;l;ns;ew;\"n\\a\"\n48.5;9.5;;;x\"y\n", "",
-         "{\"zeile\":2,\"\\\"n\\\\a\\\"\":\"x\\\"y\",\"breite\":\"N48.500000\",", ""},
+        {"--header --json", "b;l;ns;ew;n\"\\a\n48.5;9.5;;;x\"y\n", "",
+         "{\"zeile\":2,\"n\\\"\\\\a\":\"x\\\"y\",\"breite\":\"N48.500000\",", ""},
         {"", "48.5;9.5;;;ID1\n\n48.5;9.5\n", "zeile;feld5;breite;laenge;",
          "\r\n1;ID1;N48.500000;E009.500000;N48;30.000000;E009;30.000000;N48;30;0.00;E009;30;"
          "0.00;32U;0536936;5371996;",
@@ -220,6 +221,14 @@ TEST(Programm, EigeneSpaltenVorzeichenUndTrenner) {
         {"--separator , --delimiter '|'", "48.5,9.5,S,,x;y\n", "zeile|feld5|breite|",
          "\r\n1|x;y|S48.500000|E009.500000|", ""},
         {"--separator=,", "48.5;9.5\n", "", "\r\n1;;;", "Die Eingabe von ; ist für die Breite"},
+        // Quoted fields as spreadsheets write them.
+        {"--separator ,", "\"48,5\",\"9,5\",,,\"Ulm, Münster\"\n", "zeile;feld5;breite;",
+         "\r\n1;Ulm, Münster;N48.500000;E009.500000;", ""},
+        {"", " \" 48.5 \" ; 9.5;;;\"a \"\"b\"\" c\"x\n", "", "\r\n1;\"a \"\"b\"\" cx\";N48.500000;",
+         ""},
+        {"", "\"48.5;9.5\n", "", "\r\n1;;;",
+         "Zeile 1: Ein Feld beginnt mit einem Anführungszeichen, das nicht geschlossen wird."},
+        {"", "\"4\"8\";9.5\n", "", "\r\n1;;;", "Die Eingabe von \" ist für die Breite"},
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(std::string(f.optionen) + " " + f.eingabe);
