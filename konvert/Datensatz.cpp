@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cstdio>
 #include <cstring>
+#include <set>
 
 namespace kartovex::konvert {
 
@@ -367,6 +368,39 @@ std::string Schluss(const Ausgabeform& form) {
     return form.geojson ? "]}\n" : "";
 }
 
+namespace {
+
+// The JSON names of the user's own columns: as UTF-8, and one that another
+// key of the record has already (such as "breite", "zeile" or a column of
+// the same name before it) gets the first free "_2", "_3", ... after it, so
+// that no key stands twice and a reader loses no value.
+std::vector<std::string> EindeutigeNamen(const Ausgabeform& form) {
+    std::set<std::string> fest = {"zeile"};
+    if (form.formatSpalte) fest.insert("format");
+    if (!form.geojson) fest.insert("meldung");
+    for (Aus a : form.spalten)
+        fest.insert(std::string(Ausgabefelder()[Index(a)].spalte));
+    std::vector<std::string> namen;
+    std::set<std::string> vergeben = fest;
+    for (const std::string& eigen : form.eigene)
+        vergeben.insert(AlsUtf8(eigen));
+    std::set<std::string> schon;
+    for (const std::string& eigen : form.eigene) {
+        std::string name = AlsUtf8(eigen);
+        if (fest.contains(name) || schon.contains(name)) {
+            std::string frei;
+            for (int n = 2; vergeben.contains(frei = name + '_' + std::to_string(n)); ++n) {}
+            name = frei;
+            vergeben.insert(name);
+        }
+        schon.insert(name);
+        namen.push_back(name);
+    }
+    return namen;
+}
+
+} // namespace
+
 Satzschreiber::Satzschreiber(const Ausgabeform& form) : form(form) {
     const auto felder = Ausgabefelder();
     for (Aus a : form.spalten)
@@ -378,8 +412,8 @@ Satzschreiber::Satzschreiber(const Ausgabeform& form) : form(form) {
         namen.push_back(n + ':');
     };
     if (form.formatSpalte) name("format");
-    for (const std::string& eigen : form.eigene)
-        name(AlsUtf8(eigen));
+    for (const std::string& eigen : EindeutigeNamen(form))
+        name(eigen);
     for (Aus a : form.spalten)
         name(felder[Index(a)].spalte);
     name("meldung");

@@ -199,6 +199,12 @@ TEST(Programm, EigeneSpaltenVorzeichenUndTrenner) {
          ""},
         {"--header --json", "b;l;ns;ew;name\n48.5;9.5;;;Ulm\n", "",
          "{\"zeile\":2,\"name\":\"Ulm\",\"breite\":\"N48.500000\",", ""},
+        // A JSON key of the user's that the record has already gets a free "_2", "_3", ...
+        {"--header --json --columns dezimal", "b;l;ns;ew;breite;zeile;breite_2\n48.5;9.5;;;m;X;Y\n",
+         "",
+         "{\"zeile\":2,\"breite_3\":\"m\",\"zeile_2\":\"X\",\"breite_2\":\"Y\",\"breite\":\"N48."
+         "500000\",",
+         ""},
         {"--header --json", "b;l;ns;ew;n\"\\a\n48.5;9.5;;;x\"y\n", "",
          "{\"zeile\":2,\"n\\\"\\\\a\":\"x\\\"y\",\"breite\":\"N48.500000\",", ""},
         {"", "48.5;9.5;;;ID1\n\n48.5;9.5\n", "zeile;feld5;breite;laenge;",
