@@ -7,6 +7,8 @@
 #include <cstring>
 #include <set>
 
+#include "checks/Textregeln.h"
+
 namespace kartovex::konvert {
 
 namespace {
@@ -643,17 +645,7 @@ std::string AlsUtf8(std::string_view text) {
     std::string utf8;
     for (const char c : text) {
         const auto b = static_cast<unsigned char>(c);
-        const char16_t code = b >= 0x80 && b < 0xA0 ? windows1252[b - 0x80] : b;
-        if (code < 0x80) {
-            utf8 += char(code);
-        } else if (code < 0x800) {
-            utf8 += char(0xC0 | code >> 6);
-            utf8 += char(0x80 | (code & 0x3F));
-        } else {
-            utf8 += char(0xE0 | code >> 12);
-            utf8 += char(0x80 | (code >> 6 & 0x3F));
-            utf8 += char(0x80 | (code & 0x3F));
-        }
+        utf8 += text::Utf8(b >= 0x80 && b < 0xA0 ? windows1252[b - 0x80] : b);
     }
     return utf8;
 }
