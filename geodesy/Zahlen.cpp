@@ -511,7 +511,7 @@ double Runden(double x, int16_t n) {
 
 namespace {
 
-// Dezimaltext of a finite value for any n and exponent, in growing strings.
+// Dezimaltext of a finite value for any n and exponent.
 std::string dezimaltextAllgemein(const Dezimalform& form, int16_t n) {
     std::string ziffern(form.ziffern.data(), static_cast<std::size_t>(form.anzahl));
     int exponent = form.exponent;
@@ -559,77 +559,17 @@ std::string dezimaltextAllgemein(const Dezimalform& form, int16_t n) {
     return text;
 }
 
-// The common case, n from 0 to 14 and a decimal exponent from -30 to 30,
-// laid out in one fixed buffer: the same digits on the same grid as the
-// general layout, without a string per part.
-bool dezimaltextSchnell(const Dezimalform& form, int n, std::string& text) {
-    if (n < 0 || n > 14 || form.exponent < -30 || form.exponent > 30) return false;
-    std::array<char, 16> ziffern{};
-    std::copy_n(form.ziffern.begin(), form.anzahl, ziffern.begin());
-    int anzahl = form.anzahl;
-    int exponent = form.exponent;
-    const int behalten = exponent + 1 + n; // digits that stay
-    if (behalten < 0) {
-        ziffern[0] = '0';
-        anzahl = 1;
-        exponent = 0;
-    } else if (behalten < anzahl) {
-        const bool aufrunden = ziffern[static_cast<std::size_t>(behalten)] >= '5';
-        anzahl = behalten;
-        if (aufrunden && !zaehleHoch(ziffern.data(), anzahl)) {
-            std::copy_backward(ziffern.begin(), ziffern.begin() + anzahl,
-                               ziffern.begin() + anzahl + 1);
-            ziffern[0] = '1';
-            ++anzahl;
-            ++exponent;
-        }
-        if (anzahl == 0) {
-            ziffern[0] = '0';
-            anzahl = 1;
-            exponent = 0;
-        }
-    }
-    // Sign, at most 31 integer digits, separator, n decimals.
-    std::array<char, 48> zeichen;
-    char* p = zeichen.data();
-    if (form.negativ) *p++ = '-';
-    int k = 0; // next digit
-    if (exponent >= 0) {
-        const int ganz = exponent + 1;
-        for (; k < anzahl && k < ganz; ++k)
-            *p++ = ziffern[static_cast<std::size_t>(k)];
-        p = std::fill_n(p, ganz - k, '0');
-    } else {
-        *p++ = '0';
-    }
-    const char trenner = Dezimaltrenner();
-    *p++ = trenner == ',' ? '.' : trenner;
-    char* const bruch = p;
-    if (exponent < 0) p = std::fill_n(p, std::min(n, -exponent - 1), '0');
-    for (; k < anzahl && k - exponent <= n; ++k)
-        *p++ = ziffern[static_cast<std::size_t>(k)];
-    // Exactly n decimals: fill with zeros or cut.
-    const int geschrieben = static_cast<int>(p - bruch);
-    if (geschrieben < n)
-        p = std::fill_n(p, n - geschrieben, '0');
-    else
-        p = bruch + n;
-    if (p[-1] == '.') --p;
-    text.assign(zeichen.data(), p);
-    return true;
-}
-
 // The most common case in whole numbers: the 15 digits of SchnelleZiffern
 // as one integer, rounded to units of 10^-n half away from zero (the first
-// dropped digit decides, as in the layouts above), then written as the
+// dropped digit decides, as in the general layout), then written as the
 // integer part and n decimals. The empty text where the units would not fit
 // 64 bits.
 intern::Zahlzeichen dezimalzeichenGanzzahlig(double wert, int n) {
     intern::Zahlzeichen ergebnis;
     if (n < 0 || n > 14) return ergebnis;
-    std::uint64_t ziffern = 0;
+    std::uint64_t ziffern = 0; // zero has the digits 0
     int exponent = 0;
-    if (!intern::SchnelleZiffern(std::fabs(wert), ziffern, exponent)) return ergebnis;
+    if (wert != 0 && !intern::SchnelleZiffern(std::fabs(wert), ziffern, exponent)) return ergebnis;
     const int behalten = exponent + 1 + n; // digits that stay
     if (behalten > 19) return ergebnis;
     std::uint64_t einheiten = 0; // the value in units of 10^-n
@@ -642,10 +582,10 @@ intern::Zahlzeichen dezimalzeichenGanzzahlig(double wert, int n) {
     const std::uint64_t bruchteiler = Zehnerpotenzen[static_cast<std::size_t>(n)];
     std::array<char, 48>& zeichen = ergebnis.zeichen;
     char* p = zeichen.data();
-    // A negative value keeps its sign even where it rounds to zero.
-    if (std::signbit(wert)) *p++ = '-';
+    // A negative value keeps its sign even where it rounds to zero; zero has none.
+    if (wert < 0) *p++ = '-';
     p = std::to_chars(p, zeichen.data() + zeichen.size(), einheiten / bruchteiler).ptr;
-    // The separator as in the layouts above: a ',' is written as '.', and a
+    // The separator as in the general layout: a ',' is written as '.', and a
     // '.' with no decimals after it is left out.
     const char trenner = Dezimaltrenner() == ',' ? '.' : Dezimaltrenner();
     if (n > 0 || trenner != '.') *p++ = trenner;
@@ -667,11 +607,8 @@ std::string intern::Dezimaltext(double wert, int16_t n) {
     if (!std::isfinite(wert)) return {}; // the caller sees the empty text
     if (const intern::Zahlzeichen z = dezimalzeichenGanzzahlig(wert, n); z.laenge > 0)
         return std::string(z.text());
-    std::string text;
     // Round the 15-digit decimal form to n decimals, halves away from zero.
-    const Dezimalform form = dezimalform(wert);
-    if (dezimaltextSchnell(form, n, text)) return text;
-    return dezimaltextAllgemein(form, n);
+    return dezimaltextAllgemein(dezimalform(wert), n);
 }
 
 } // namespace modKartovex
