@@ -4,7 +4,6 @@
 #include <string_view>
 
 #include "geodesy/Ausgabewege.h"
-#include "geodesy/Zeichen.h"
 #include "geodesy/modKartovex.h"
 
 namespace kartovex {
@@ -49,16 +48,10 @@ std::string dezimal(bool negativ, double betrag, const Achse& achse) {
 }
 
 // Of a text, the hemisphere is its leading '-', and the value is that of the
-// rest (blanks at either end do not count).
+// rest (which reads blanks anywhere as nothing).
 std::string dezimal(const std::string& text, const Achse& achse) {
-    if (!text.empty() && text.front() == '-')
-        return dezimal(true, modKartovex::Zahlwert(text.substr(1)), achse);
-    const bool rand = !text.empty() && (text.front() == ' ' || text.back() == ' ');
-    if (rand)
-        return dezimal(
-            false, modKartovex::Zahlwert(std::string(modKartovex::zeichen::OhneLeerzeichen(text))),
-            achse);
-    return dezimal(false, modKartovex::Zahlwert(text), achse);
+    const bool negativ = text.starts_with('-');
+    return dezimal(negativ, modKartovex::Zahlwert(negativ ? text.substr(1) : text), achse);
 }
 
 // The degree field: the hemisphere from the sign of the degree text, then the
