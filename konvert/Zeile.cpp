@@ -8,11 +8,14 @@
 #include "checks/Tastatur.h"
 #include "checks/Textregeln.h"
 #include "checks/Zonenfeld.h"
+#include "geodesy/Zeichen.h"
 #include "geodesy/modKartovex.h"
 
 namespace kartovex::konvert {
 
 namespace {
+
+namespace zeichen = modKartovex::zeichen;
 
 // The format for its number; a number outside 1 to 7 throws std::out_of_range.
 const Format& FormatFuer(int format) {
@@ -116,14 +119,6 @@ std::string Tippe(Feld feld, std::string_view text, std::string& inhalt) {
 
 // ---- The line -------------------------------------------------------------------
 
-std::string_view ohneBlanks(std::string_view s) {
-    while (!s.empty() && s.front() == ' ')
-        s.remove_prefix(1);
-    while (!s.empty() && s.back() == ' ')
-        s.remove_suffix(1);
-    return s;
-}
-
 // The fields of a line; only the first few are kept, as no format has more.
 struct Zeilenfelder {
     std::array<std::string_view, 10> feld;
@@ -176,20 +171,20 @@ std::size_t NachAnfuehrung(std::string_view zeile, bool& offen) {
 // A quoted field with more than its two quotes keeps everything after the
 // first, so that the key filter refuses the quote the field still holds.
 std::string_view Feldansicht(std::string_view feld) {
-    feld = ohneBlanks(feld);
+    feld = zeichen::OhneLeerzeichen(feld);
     if (!feld.starts_with('"')) return feld;
     feld.remove_prefix(1);
     if (const std::size_t zu = SchliessendeAnfuehrung(feld);
         zu != std::string_view::npos && zu + 1 == feld.size())
         feld.remove_suffix(1);
-    return ohneBlanks(feld);
+    return zeichen::OhneLeerzeichen(feld);
 }
 
 // The text of one of the user's own fields: without the blanks around it,
 // and a quoted one as CSV means it: without its quotes, "" as one quote, and
 // what follows the closing quote appended.
 std::string Feldinhalt(std::string_view feld) {
-    feld = ohneBlanks(feld);
+    feld = zeichen::OhneLeerzeichen(feld);
     if (!feld.starts_with('"')) return std::string(feld);
     std::string inhalt;
     for (std::size_t i = 1; i < feld.size(); ++i) {
