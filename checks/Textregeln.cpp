@@ -24,15 +24,13 @@ std::string Anfang(const std::string& text, std::size_t n) {
     return std::string(zeichen::Anfang(text, n));
 }
 
-bool InMenge(const std::string& zeichen, std::string_view menge) {
+bool InMenge(std::string_view zeichen, std::string_view menge) {
     if (zeichen.empty()) return true;
     return zeichen.size() == 1 && menge.find(zeichen[0]) != std::string_view::npos;
 }
 
 bool AlleIn(const std::string& text, std::string_view menge) {
-    return zeichen::JedesZeichen(text, [&](std::string_view z) {
-        return z.size() == 1 && menge.find(z[0]) != std::string_view::npos;
-    });
+    return zeichen::JedesZeichen(text, [&](std::string_view z) { return InMenge(z, menge); });
 }
 
 std::string Utf8(int code) {

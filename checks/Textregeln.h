@@ -26,7 +26,7 @@ std::string Anfang(const std::string& text, std::size_t n);
 
 // Whether one character lies in an ASCII set. The empty character (a position
 // the text does not have) counts as found in any set.
-bool InMenge(const std::string& zeichen, std::string_view menge);
+bool InMenge(std::string_view zeichen, std::string_view menge);
 
 // Whether every character of the text lies in the set.
 bool AlleIn(const std::string& text, std::string_view menge);
