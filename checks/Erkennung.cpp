@@ -5,6 +5,8 @@
 #include <regex>
 #include <vector>
 
+#include "checks/Textregeln.h"
+
 namespace kartovex {
 
 namespace {
@@ -107,7 +109,8 @@ Erkennung Ergebnis(int format, std::initializer_list<std::string> texte) {
 // Zone number 1 to 60 and band letter as the zone fields take them ("09U").
 std::optional<std::string> Zone(const std::string& nummer, const std::string& band) {
     const int n = std::atoi(nummer.c_str());
-    if (n < 1 || n > 60 || band.find_first_of("ABIOYZ") != std::string::npos) return std::nullopt;
+    if (n < 1 || n > 60 || band.size() != 1 || !text::InMenge(band, text::Bandbuchstaben))
+        return std::nullopt;
     return vorneNullen(nummer, 2) + band;
 }
 
