@@ -6,6 +6,7 @@
 #include "windows/foAusgabe.h"
 #include "windows/foBerechnungen.h"
 #include "windows/foEingang.h"
+#include "windows/foKarte.h"
 
 namespace kartovex {
 
@@ -53,6 +54,7 @@ void Vergiss(const QWidget* fenster) {
 }
 
 void Programmende() {
+    if (foKarte* karte = foKarte::FallsDa()) karte->verwerfe();
     Schliesse(ausgabe);
     Schliesse(berechnungen);
     Schliesse(eingang);

@@ -6,8 +6,10 @@
 #include <QGuiApplication>
 #include <QPushButton>
 
+#include "karte/Lagetext.h"
 #include "windows/Fenster.h"
 #include "windows/foBerechnungen.h"
+#include "windows/foKarte.h"
 #include "workflow/Zusammenfassung.h"
 
 using namespace kartovex;
@@ -106,6 +108,12 @@ foAusgabe::foAusgabe() {
     kopieren->setShortcutContext(Qt::WindowShortcut);
     connect(kopieren, &QAction::triggered, this, &foAusgabe::AlleErgebnisseKopieren);
     addAction(kopieren);
+    auto* karte = new QAction("Auf der Karte zeigen", this);
+    karte->setObjectName("actAufKarte");
+    karte->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
+    karte->setShortcutContext(Qt::WindowShortcut);
+    connect(karte, &QAction::triggered, this, &foAusgabe::AufDerKarteZeigen);
+    addAction(karte);
     setContextMenuPolicy(Qt::ActionsContextMenu);
 
     for (const Ausgabefeld& a : Ausgabefelder())
@@ -148,6 +156,11 @@ std::string foAusgabe::Ergebnistext() const {
 
 void foAusgabe::AlleErgebnisseKopieren() {
     QGuiApplication::clipboard()->setText(QString::fromStdString(Ergebnistext()));
+}
+
+void foAusgabe::AufDerKarteZeigen() {
+    const auto lage = karte::LageAusAusgabe(text(Aus::texBreiteAUS), text(Aus::texLaengeAUS));
+    if (lage) foKarte::Zeige(*lage, karte::UTMrefLesbar(text(Aus::texREFAUS)));
 }
 
 void foAusgabe::comZurueck_Click() {

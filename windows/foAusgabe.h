@@ -27,6 +27,8 @@ public slots:
     void comZurueck_Click();
     // Ctrl+Shift+C and the context menu of the window's background.
     void AlleErgebnisseKopieren();
+    // Ctrl+K and the context menu: the shown point in the map window.
+    void AufDerKarteZeigen();
 
 private:
     void Laden();

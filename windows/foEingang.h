@@ -25,11 +25,12 @@ public slots:
     // Ctrl+V and Shift+Insert: the clipboard's coordinate into the fields of
     // its format, ready for "Berechnung".
     void Einfuegen();
+    // The same for a given text (the map hands on the position it takes).
+    void Einfuegen(const std::string& text);
 
 private:
     void Laden();
     void Formatwahl(unsigned format);
-    void Einfuegen(const std::string& text);
 
     // The Gauss-Krueger bounds, written by the Gauss-Krueger button for the
     // bound labels of the calculation window.

@@ -213,10 +213,11 @@ TEST_F(Durchlauf, CopyAllResults) {
     EXPECT_EQ(ablage(), feld->text());
 
     QGuiApplication::clipboard()->clear();
-    QTimer::singleShot(0, [] { // the menu is modal: pick its one entry once it shows
+    QTimer::singleShot(0, [] { // the menu is modal: pick its first entry once it shows
         auto* menue = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        ASSERT_TRUE(menue && menue->actions().size() == 1);
+        ASSERT_TRUE(menue && menue->actions().size() == 2);
         EXPECT_EQ(menue->actions()[0]->text(), "Alle Ergebnisse kopieren");
+        EXPECT_EQ(menue->actions()[1]->text(), "Auf der Karte zeigen");
         menue->actions()[0]->trigger();
         menue->close();
     });

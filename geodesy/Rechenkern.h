@@ -1,0 +1,32 @@
+// The typed numeric core of the UTM routines: values in, values out, no
+// texts, no rounding, no messages and no shared state. The text routines of
+// modKartovex write their texts from these values; the map computes its grid
+// lines with them, thousands per frame.
+//
+// Angles are decimal degrees on the ellipsoid the system calls "WGS" (GRS80
+// constants), north and east positive; lengths are metres.
+#pragma once
+
+namespace modKartovex::kern {
+
+struct Lage {
+    double breiteGrad = 0; // latitude, degrees, north positive
+    double laengeGrad = 0; // longitude, degrees, east positive
+};
+
+struct Gitterwert {
+    double rechtsMeter = 0; // easting with the 500 km false easting
+    double hochMeter = 0;   // northing, 10 000 km false northing in the south
+};
+
+// The easting and northing of a position in a given zone, whichever zone the
+// position belongs to (grid lines run on beyond their zone's border), not
+// rounded and not clamped. The northing takes the false northing when
+// breiteGrad is below 0.
+Gitterwert UTMinZone(Lage g, int zone);
+
+// The position of an easting and northing of a zone; nord tells the
+// hemisphere (false: the northing carries the 10 000 km false northing).
+Lage LageAus(int zone, bool nord, double rechtsMeter, double hochMeter);
+
+} // namespace modKartovex::kern
