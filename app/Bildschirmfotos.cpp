@@ -4,16 +4,21 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QPainter>
 #include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cstdio>
 
+#include "tests/windows/Probekacheln.h"
 #include "windows/Fenster.h"
 #include "windows/Programm.h"
 #include "windows/foAusgabe.h"
 #include "windows/foBerechnungen.h"
 #include "windows/foEingang.h"
+#include "windows/foKarte.h"
 
 namespace {
 
@@ -33,11 +38,58 @@ void Klick(QWidget& fenster, const char* knopf) {
     QApplication::processEvents();
 }
 
+// A base map to show under the grid: each tile a soft colour with its
+// address written into it.
+QImage Probekachel(int z, int x, int y) {
+    QImage bild(256, 256, QImage::Format_RGB32);
+    bild.fill(QColor::fromHsv((x * 47 + y * 89 + z * 13) % 360, 40, 245));
+    QPainter p(&bild);
+    p.setPen(QColor(120, 120, 120));
+    p.drawRect(0, 0, 255, 255);
+    p.drawText(QRect(0, 0, 256, 256), Qt::AlignCenter, QString("%1/%2/%3").arg(z).arg(x).arg(y));
+    return bild;
+}
+
+// The map window of the example point at Europe's, the 100 km square's and
+// the 1 km grid's scale, and over a generated base map.
+void Kartenfotos() {
+    auto& b = kartovex::Berechnungsfenster();
+    b.zeige();
+    Klick(b, "comKrummboegleGrad");
+    Klick(b, "comRechnen");
+    auto& a = kartovex::Ausgabefenster();
+    (void)QTest::qWaitForWindowActive(&a);
+    QTest::keyClick(&a, Qt::Key_K, Qt::ControlModifier);
+    foKarte* k = foKarte::FallsDa();
+    if (!k) return;
+    (void)QTest::qWaitForWindowExposed(k);
+    const auto massstab = [&](double km) {
+        kartovex::Kartenansicht& karte = k->karte();
+        karte.Zoome(karte.ansicht().KmQuer() / km,
+                    QPointF(karte.width() / 2.0, karte.height() / 2.0));
+    };
+    Foto(*k, "5_foKarte_100km");
+    massstab(3000);
+    Foto(*k, "5_foKarte_Europa");
+    massstab(15);
+    Foto(*k, "5_foKarte_1km");
+    QTemporaryDir ordner;
+    const QString datei = ordner.filePath("probe.mbtiles");
+    if (kartovex::test::Probekacheln(datei, 7, Probekachel) && k->setzeGrundlage(datei)) {
+        massstab(450);
+        Foto(*k, "5_foKarte_Grundlage");
+        k->entferneGrundlage();
+    }
+    k->verwerfe();
+    a.verwerfe();
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     app.setApplicationName("KartovexQuendo");
+    QStandardPaths::setTestModeEnabled(true); // the base map is not remembered for the user
     if (argc != 2) {
         std::fprintf(stderr, "usage: %s <folder>\n", argv[0]);
         return 2;
@@ -103,6 +155,8 @@ int main(int argc, char* argv[]) {
     QTest::keyClick(&kartovex::Eingangsfenster(), Qt::Key_V, Qt::ControlModifier);
     (void)QTest::qWaitForWindowExposed(&kartovex::Berechnungsfenster());
     Foto(kartovex::Berechnungsfenster(), "2_foBerechnungen_nach_Einfuegen");
+
+    Kartenfotos();
 
     // The calculation window enlarged, as a user reaches the example buttons.
     auto& b = kartovex::Berechnungsfenster();

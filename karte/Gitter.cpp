@@ -211,10 +211,11 @@ const std::vector<GKMeridian>& GKMeridiane() {
 }
 
 Gitterstufe StufeFuer(double meterProPixel) {
-    // A spacing is drawn when its lines lie at least about 30 pixels apart.
+    // The 10 km and 1 km lines are drawn when they lie at least 30 pixels
+    // apart; the 100 km squares need 50 pixels for their letters.
     if (meterProPixel <= 1000.0 / 30) return {1000, true, true};
     if (meterProPixel <= 10000.0 / 30) return {10000, true, true};
-    if (meterProPixel <= 100000.0 / 30) return {100000, true, false};
+    if (meterProPixel <= 100000.0 / 50) return {100000, true, false};
     return {};
 }
 

@@ -1,15 +1,13 @@
 // The map window: opened from the output window, moved by keys, a position
 // taken into the calculation window, a base map of the user's own.
 #include <QAccessible>
-#include <QBuffer>
 #include <QRadioButton>
 #include <QSettings>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include "Fensterhilfe.h"
+#include "Probekacheln.h"
 #include "karte/Kacheln.h"
 #include "windows/foKarte.h"
 
@@ -122,34 +120,14 @@ TEST_F(KarteTest, ADoubleClickTakesThePlaceUnderThePointer) {
     EXPECT_NEAR(Text(Berechnungsfenster(), "texLaenge").toDouble(), g.laengeGrad, 1e-6);
 }
 
-// An MBTiles file of the four tiles of zoom 1, each one plain colour.
+// An MBTiles file of the tiles of zoom 0 and 1, each one plain colour.
 QString Kachelndatei(const QString& ordner, const QColor& farbe) {
     const QString pfad = ordner + "/probe.mbtiles";
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "probe");
-        db.setDatabaseName(pfad);
-        EXPECT_TRUE(db.open());
-        QSqlQuery q(db);
-        q.exec("CREATE TABLE metadata (name TEXT, value TEXT)");
-        q.exec("INSERT INTO metadata VALUES ('attribution', '<a href=\"x\">Probekarte</a>')");
-        q.exec("CREATE TABLE tiles (zoom_level INTEGER, tile_column INTEGER, tile_row INTEGER, "
-               "tile_data BLOB)");
+    EXPECT_TRUE(Probekacheln(pfad, 1, [&](int, int, int) {
         QImage bild(256, 256, QImage::Format_RGB32);
         bild.fill(farbe);
-        QByteArray png;
-        QBuffer puffer(&png);
-        bild.save(&puffer, "PNG");
-        for (int x = 0; x < 2; ++x)
-            for (int y = 0; y < 2; ++y) {
-                q.prepare("INSERT INTO tiles VALUES (1, ?, ?, ?)");
-                q.addBindValue(x);
-                q.addBindValue(y);
-                q.addBindValue(png);
-                EXPECT_TRUE(q.exec());
-            }
-        db.close();
-    }
-    QSqlDatabase::removeDatabase("probe");
+        return bild;
+    }));
     return pfad;
 }
 
@@ -157,6 +135,7 @@ TEST_F(KarteTest, ABaseMapShowsUnderTheGridAndIsRemembered) {
     QTemporaryDir ordner;
     const QColor magenta(255, 0, 255);
     const QString pfad = Kachelndatei(ordner.path(), magenta);
+    EXPECT_EQ(karte::Kacheln::Oeffne(pfad)->Namensnennung(), "Probekarte"); // without its tags
     foKarte& k = OeffneKarte(Beispiel());
     EXPECT_NE(k.karte().grab().toImage().pixelColor(20, 20), magenta);
     ASSERT_TRUE(k.setzeGrundlage(pfad));
