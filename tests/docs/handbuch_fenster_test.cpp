@@ -5,6 +5,7 @@
 
 #include "docs/Handbuch.h"
 #include "windows/Fensterhilfe.h"
+#include "windows/foKarte.h"
 
 using namespace kartovex;
 using namespace kartovex::test;
@@ -26,8 +27,9 @@ using HandbuchFenster = FensterTest;
 TEST_F(HandbuchFenster, NenntKnoepfeTitelUndTasten) {
     const std::string seite = Einzeilig(Ganz(Handbuchseite(HANDBUCH_KARTOVEX)));
     std::set<std::string> texte;
-    for (QWidget* fenster : std::initializer_list<QWidget*>{
-             &Eingangsfenster(), &Berechnungsfenster(), &Ausgabefenster()}) {
+    for (QWidget* fenster :
+         std::initializer_list<QWidget*>{&Eingangsfenster(), &Berechnungsfenster(),
+                                         &Ausgabefenster(), &foKarte::Zeige({48.4, 9.9}, "")}) {
         texte.insert(Einzeilig(fenster->windowTitle().toStdString()));
         for (const QPushButton* k : fenster->findChildren<QPushButton*>())
             texte.insert(k->text().remove('&').toStdString());
@@ -39,9 +41,10 @@ TEST_F(HandbuchFenster, NenntKnoepfeTitelUndTasten) {
                 texte.insert(Tasten(k));
         }
     }
-    // The seven format buttons, seven example buttons, three others, three
-    // titles, seven shortcuts and the copy entry with its shortcut.
-    EXPECT_GE(texte.size(), 29u);
+    // The seven format buttons, seven example buttons, three others, four
+    // titles, seven shortcuts, the copy and map entries with their shortcuts,
+    // the map's four entries and two shortcuts.
+    EXPECT_GE(texte.size(), 38u);
     for (const std::string& t : texte)
         EXPECT_NE(seite.find(t), std::string::npos) << t;
 }
