@@ -1,7 +1,10 @@
 #include "karte/Beschriftung.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdint>
 #include <numeric>
+#include <unordered_map>
 
 namespace kartovex::karte {
 

@@ -67,17 +67,33 @@ public:
             for (const Weltlinie& l : d.linien) {
                 if ((l.art == Weltlinie::Art::Land) != land) continue;
                 if (l.max.x + k < x0 || l.min.x + k > x1 || l.max.y < y0 || l.min.y > y1) continue;
+                // Vertices closer than a pixel to the last one kept add
+                // nothing visible (the whole of Europe has several per pixel).
                 QPolygonF z;
-                z.reserve(qsizetype(l.punkte.size()));
-                for (const Weltpunkt& w : l.punkte)
-                    z << Punkt(a.Bild(Weltpunkt{w.x + k, w.y}));
+                for (const Weltpunkt& w : l.punkte) {
+                    const QPointF b = Punkt(a.Bild(Weltpunkt{w.x + k, w.y}));
+                    if (z.isEmpty() ||
+                        std::abs(b.x() - z.last().x()) + std::abs(b.y() - z.last().y()) >= 1)
+                        z << b;
+                }
+                if (z.size() == 1) continue;
+                z << Punkt(a.Bild(Weltpunkt{l.punkte.back().x + k, l.punkte.back().y}));
                 if (land)
                     flaeche.addPolygon(z);
                 else
                     p.drawPolyline(z);
             }
         if (land) {
+            // The area without anti-aliasing (much quicker for the whole of
+            // Europe), its outline with: the coast stays smooth.
             flaeche.setFillRule(Qt::OddEvenFill);
+            const QPen kueste = p.pen();
+            p.setPen(Qt::NoPen);
+            p.setRenderHint(QPainter::Antialiasing, false);
+            p.drawPath(flaeche);
+            p.setRenderHint(QPainter::Antialiasing, true);
+            p.setPen(kueste);
+            p.setBrush(Qt::NoBrush);
             p.drawPath(flaeche);
         }
     }
@@ -97,13 +113,18 @@ public:
     }
     void Schilder() {
         const std::vector<bool> gezeigt = Platziere(schilder);
+        // Backgrounds first, then the texts at their baselines (quicker than
+        // laying each text out in its box).
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(255, 255, 255, 210));
+        for (std::size_t i = 0; i < schilder.size(); ++i)
+            if (gezeigt[i] && !texte[i].first.isEmpty()) p.drawRect(schilder[i].rahmen);
+        const QFontMetricsF fm(p.font());
         for (std::size_t i = 0; i < schilder.size(); ++i) {
             if (!gezeigt[i] || texte[i].first.isEmpty()) continue;
-            p.setPen(Qt::NoPen);
-            p.setBrush(QColor(255, 255, 255, 210));
-            p.drawRect(schilder[i].rahmen);
+            const QRectF& r = schilder[i].rahmen;
             p.setPen(texte[i].second);
-            p.drawText(schilder[i].rahmen, Qt::AlignCenter, texte[i].first);
+            p.drawText(QPointF(r.left() + 2, r.top() + fm.ascent()), texte[i].first);
         }
     }
 };
@@ -144,8 +165,8 @@ void Zeichengitter(Maler& m, const Weltkopie& kopie) {
             for (const Gitterlinie& l : Gitterlinien(f, bereich, stufe.abstandMeter, schritt)) {
                 const bool hundert = std::fmod(l.wertMeter, 100000) == 0;
                 const bool zehn = std::fmod(l.wertMeter, 10000) == 0;
-                p.setPen(hundert ? Stift(kartenfarbe::Hundert, 1.4)
-                                 : Stift(kartenfarbe::Feingitter, zehn ? 0.9 : 0.6));
+                p.setPen(hundert ? Stift(kartenfarbe::Hundert, 1)
+                                 : Stift(kartenfarbe::Feingitter, zehn ? 1 : 0.6));
                 for (const Linienzug& t : l.teile) {
                     const QPolygonF z = m.Zug(t, kopie.versatz);
                     p.drawPolyline(z);
@@ -243,7 +264,7 @@ void ZeichneKarte(QPainter& p, const Ansicht& a, const Kartenstand& stand) {
         p.setBrush(kartenfarbe::Land);
         m.Weltlinien(welt, true);
     }
-    p.setPen(Stift(kartenfarbe::Grenze, 1.2));
+    p.setPen(Stift(kartenfarbe::Grenze, 1));
     p.setBrush(Qt::NoBrush);
     m.Weltlinien(welt, false);
 
