@@ -24,6 +24,11 @@ inline bool IstAscii(std::string_view text) {
                         [](char z) { return (static_cast<unsigned char>(z) & 0x80) != 0; });
 }
 
+// Whether a character code (a byte or a typed code) is one of the digits 0 to 9.
+constexpr bool IstZiffer(int z) {
+    return z >= '0' && z <= '9';
+}
+
 // Number of bytes of the character that starts at byte i (i < text.size()).
 inline std::size_t Bytes(std::string_view text, std::size_t i) {
     const auto b = static_cast<unsigned char>(text[i]);
