@@ -204,26 +204,20 @@ char* OhneTrenner(char* w, std::string_view text) {
     return zahl(Zahlform::Zahl); // a Meter text is read as a Zahl text
 }
 
-// One value of a CSV record with --numbers.
+// One value of a CSV record with --numbers. A number or a reference without
+// blanks holds no safe separator (SichererTrenner): it needs no quotes.
 void CsvZahl(std::string& ziel, Zahlform form, std::string_view text, char trenner) {
     if (form == Zahlform::Text) return CsvFeld(ziel, text, trenner);
-    const bool alphanumerisch =
-        (trenner >= '0' && trenner <= '9') || (trenner >= 'A' && trenner <= 'Z') || trenner == '.';
-    if (form == Zahlform::Referenz && !alphanumerisch) {
+    if (form == Zahlform::Referenz) {
         const std::size_t vorher = ziel.size();
         ziel.resize(vorher + text.size());
         ziel.resize(std::size_t(OhneTrenner(ziel.data() + vorher, text) - ziel.data()));
         return;
     }
-    if (form != Zahlform::Referenz) {
-        const Zahlteile z = Teile(form, text);
-        // The digits need quotes only when the separator is a digit or '.'.
-        const bool zahlzeichen = (trenner >= '0' && trenner <= '9') || trenner == '.';
-        if (!z.ziffern.empty() && !zahlzeichen) {
-            if (z.negativ) ziel += '-';
-            ziel.append(z.ziffern);
-            return;
-        }
+    if (const Zahlteile z = Teile(form, text); !z.ziffern.empty()) {
+        if (z.negativ) ziel += '-';
+        ziel.append(z.ziffern);
+        return;
     }
     CsvFeld(ziel, AlsZahl(form, text), trenner);
 }
@@ -253,6 +247,11 @@ std::string_view Formatspalte(const Punkt& p) {
 }
 
 } // namespace
+
+bool SichererTrenner(char trenner) {
+    constexpr std::string_view erlaubt = " \t!#$%&'()*+,/:;<=>?@[\\]^`{|}~";
+    return trenner != 0 && erlaubt.find(trenner) != std::string_view::npos;
+}
 
 std::vector<Aus> AlleSpalten() {
     std::vector<Aus> alle;

@@ -13,6 +13,14 @@ namespace kartovex::konvert {
 // Every output field in the order of the output window.
 std::vector<Aus> AlleSpalten();
 
+// Whether CSV can be written with this separator: a blank, a tab or an ASCII
+// punctuation mark that no number, column name or line number holds, so that
+// only fields that hold it need quotes. Letters, digits, '-', '.', '_', the
+// quote and line breaks are not.
+bool SichererTrenner(char trenner);
+inline constexpr std::string_view SichereTrenner =
+    "Leerzeichen, Tabulator oder ein Satzzeichen außer \" - . _";
+
 struct Ausgabeform {
     bool json = false;                        // JSON lines instead of CSV
     char trenner = ';';                       // CSV field separator

@@ -352,7 +352,12 @@ Getippt TippeZeile(int format, std::string_view zeile, const Zeilenform& form, E
     Getippt g{format, {}};
     if (format == Automatisch) {
         const auto erkannt = Erkenne(zeile);
-        if (!erkannt) return {0, std::string(KeineKoordinate)};
+        if (!erkannt) {
+            const bool felder =
+                zeile.find_first_of(form.trenner ? std::string_view(&form.trenner, 1) : ";\t") !=
+                std::string_view::npos;
+            return {0, std::string(felder ? KeineKoordinateMitFeldern : KeineKoordinate)};
+        }
         g.format = erkannt->format;
         g.meldung = EintippenErkannt(*erkannt, e);
     } else {

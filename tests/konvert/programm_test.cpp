@@ -94,6 +94,25 @@ TEST(Programm, AufrufWieUeblich) {
         {"$K --format 1 /tmp", 2, "kartovex-konvert: /tmp: Is a directory"},
         {"$K --format 1 </tmp", 2, "kartovex-konvert: Standardeingabe: Is a directory"},
         {"$K --format 1 /proc/self/mem", 2, "/proc/self/mem: Input/output error"},
+        // Each value read whole; '-' is a file like any other.
+        {"$K --format 1 --threads 2abc $EIN", 2, "--threads braucht eine Zahl von 1 bis 256"},
+        {"$K --format 1 --threads=1.5 $EIN", 2, "--threads braucht eine Zahl von 1 bis 256"},
+        {"$K --format 1 --columns dezimal, $EIN", 2, "unbekannte Spaltengruppe »«"},
+        {"$K --format 1 --columns=utm,,gk $EIN", 2, "unbekannte Spaltengruppe »«"},
+        {"$K --format 1 --columns auto,utm $EIN", 2, "unbekannte Spaltengruppe »auto«"},
+        {"$K --format 1 - $EIN", 2, "nur eine Eingabedatei"},
+        {"$K --format 1 $EIN - <$EIN", 2, "nur eine Eingabedatei"},
+        {"$K - --format 1 <$EIN", 0, "\r\n1;N48.500000;E009.500000;"},
+        {"$K --format auto - --columns dezimal <$EIN", 0, "\r\n1;Grad (dezimal);N48.500000;"},
+        // A separator that numbers, column names or line numbers hold is refused.
+        {"$K --format 1 --numbers --delimiter - $EIN", 2, "--delimiter braucht genau ein Zeichen"},
+        {"$K --format 1 --delimiter=1 $EIN", 2, "--delimiter braucht genau ein Zeichen"},
+        {"$K --format 1 --delimiter a $EIN", 2, "--delimiter braucht genau ein Zeichen"},
+        {"$K --format 1 --delimiter U $EIN", 2, "--delimiter braucht genau ein Zeichen"},
+        {"$K --format 1 --delimiter . $EIN", 2, "--delimiter braucht genau ein Zeichen"},
+        {"$K --format 1 --delimiter _ $EIN", 2, "--delimiter braucht genau ein Zeichen"},
+        {"$K --format 1 --delimiter $'\\xb0' $EIN", 2, "--delimiter braucht genau ein Zeichen"},
+        {"$K --format 1 --numbers --delimiter + $EIN", 0, "\r\n1+48.500000+9.500000+48+"},
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.zeile);
@@ -235,6 +254,12 @@ TEST(Programm, EigeneSpaltenVorzeichenUndTrenner) {
         {"", "\"48.5;9.5\n", "", "\r\n1;;;",
          "Zeile 1: Ein Feld beginnt mit einem Anführungszeichen, das nicht geschlossen wird."},
         {"", "\"4\"8\";9.5\n", "", "\r\n1;;;", "Die Eingabe von \" ist für die Breite"},
+        // With auto the whole line is the coordinate: own fields are refused, saying why.
+        {"--format auto", "48.5 9.5\n48.5;9.5;Ulm\n48.5\t9.5\tUlm\n", "zeile;format;breite;",
+         "\r\n2;;;",
+         "Zeile 2: Keine Koordinate in einer bekannten Schreibweise. Mit --format auto ist die "
+         "ganze Zeile eine Koordinate; eigene Spalten sind nicht möglich.\nZeile 3: Keine "
+         "Koordinate in einer bekannten Schreibweise. Mit --format auto"},
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(std::string(f.optionen) + " " + f.eingabe);
