@@ -8,8 +8,11 @@
 #include <set>
 
 #include "checks/Textregeln.h"
+#include "geodesy/Zeichen.h"
 
 namespace kartovex::konvert {
+
+using modKartovex::zeichen::GueltigesUtf8;
 
 namespace {
 
@@ -599,38 +602,6 @@ std::string Einzeilig(const std::string& meldung) {
         zeile += c;
     }
     return zeile;
-}
-
-bool GueltigesUtf8(std::string_view text) {
-    for (std::size_t i = 0; i < text.size();) {
-        const auto b = static_cast<unsigned char>(text[i]);
-        if (b < 0x80) {
-            ++i;
-            continue;
-        }
-        // The length from the lead byte, and the range of the byte after it
-        // that excludes overlong forms, surrogates and code points above U+10FFFF.
-        std::size_t n = 0;
-        unsigned char von = 0x80, bis = 0xBF;
-        if (b >= 0xC2 && b <= 0xDF) {
-            n = 2;
-        } else if (b >= 0xE0 && b <= 0xEF) {
-            n = 3;
-            von = b == 0xE0 ? 0xA0 : 0x80;
-            bis = b == 0xED ? 0x9F : 0xBF;
-        } else if (b >= 0xF0 && b <= 0xF4) {
-            n = 4;
-            von = b == 0xF0 ? 0x90 : 0x80;
-            bis = b == 0xF4 ? 0x8F : 0xBF;
-        }
-        if (n == 0 || i + n > text.size()) return false;
-        for (std::size_t k = 1; k < n; ++k) {
-            const auto f = static_cast<unsigned char>(text[i + k]);
-            if (f < (k == 1 ? von : 0x80) || f > (k == 1 ? bis : 0xBF)) return false;
-        }
-        i += n;
-    }
-    return true;
 }
 
 std::string AlsUtf8(std::string_view text) {

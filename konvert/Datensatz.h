@@ -91,9 +91,6 @@ bool OhneAnfuehrungRichtig(std::string_view satz, char trenner, std::size_t tren
 // quotes around its names and texts, so no text holds one.
 bool OhneEscapesRichtig(std::string_view satz, std::size_t anfuehrungen);
 
-// Whether a text is well-formed UTF-8.
-bool GueltigesUtf8(std::string_view text);
-
 // A text as UTF-8: itself when it is, else its bytes read as Windows-1252,
 // which spreadsheets on German Windows write. JSON and GeoJSON take the
 // user's own fields and column names so; CSV copies them unchanged.

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "checks/Zonenfeld.h"
+#include "geodesy/Zeichen.h"
 #include "geodesy/modKartovex.h"
 #include "konvert/Strom.h"
 
@@ -255,9 +256,10 @@ TEST(Konvert, EigeneTexteAlsUtf8) {
     };
     for (const auto& f : faelle) {
         const std::string utf8 = f.utf8 ? f.utf8 : f.text;
-        EXPECT_EQ(GueltigesUtf8(f.text), f.utf8 == nullptr || utf8 == f.text) << f.text;
+        EXPECT_EQ(modKartovex::zeichen::GueltigesUtf8(f.text), f.utf8 == nullptr || utf8 == f.text)
+            << f.text;
         EXPECT_EQ(AlsUtf8(f.text), utf8) << f.text;
-        EXPECT_TRUE(GueltigesUtf8(utf8)) << f.text;
+        EXPECT_TRUE(modKartovex::zeichen::GueltigesUtf8(utf8)) << f.text;
     }
 }
 
