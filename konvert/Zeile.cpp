@@ -397,6 +397,13 @@ Punkt KonvertiereZeile(int format, std::string_view zeile, const Zeilenform& for
         p.meldung = pruefung.meldung.empty() ? "Die Eingabe ist unvollständig." : pruefung.meldung;
     }
     if (p.meldung.empty()) p.sichtbar = p.ergebnis.ausgabe->gkSichtbar ? AusAnzahl : ErstesGKFeld;
+    // A message may quote the line's text: an invalid byte shows as U+FFFD, as
+    // the key filter shows it, so that every output that quotes it is UTF-8.
+    const auto alsUtf8 = [](std::string& m) {
+        if (!zeichen::GueltigesUtf8(m)) m = zeichen::MitErsatzzeichen(m);
+    };
+    alsUtf8(p.meldung);
+    std::ranges::for_each(p.meldungen, alsUtf8);
     if (form.eigeneSpalten > 0) {
         p.eigene = EigeneFelder(format, zeile, form.trenner);
         p.eigene.resize(form.eigeneSpalten);

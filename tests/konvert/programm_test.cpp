@@ -15,6 +15,8 @@
 #include <sstream>
 #include <string>
 
+#include "geodesy/Zeichen.h"
+
 namespace {
 
 struct Ergebnis {
@@ -345,4 +347,65 @@ TEST(Programm, GeoJsonFuerEinenParser) {
     EXPECT_NE(e.fehler.find("10 Zeilen mit Meldung fehlen in der GeoJSON-Ausgabe.\n1\n"),
               std::string::npos)
         << e.fehler;
+}
+
+// Bytes that are no UTF-8, in every place of a line that a message quotes or
+// a digit could hide: each is U+FFFD in the message, no line converts, and
+// the JSON output reads with a strict reader (Python's UTF-8 codec and json).
+TEST(Programm, UngueltigesUtf8WirdErsatzzeichen) {
+    const char* bytes[] = {"\xFF",
+                           "\xFE",
+                           "\xF5\x80\x80\x80",
+                           "\xF8\x88\x80\x80\x80",
+                           "\xC0\xB4",
+                           "\xE0\x80\xB4",
+                           "\xF0\x80\x80\xB4",
+                           "\xE0\x80\x80",
+                           "\xED\xA0\x80",
+                           "\xF4\x90\x80\x80",
+                           "\x80",
+                           "\xC3",
+                           "\xE2\x82"};
+    const struct {
+        const char *format, *zeile; // the bytes stand for %s
+        bool zitiert;               // the message quotes the field
+    } orte[] = {
+        {"1", "%s48.5;9.5", true},
+        {"1", "4%s8.5;9.5", true},
+        {"1", "48.5;9%s", true},
+        {"1", "48.5;9.5;%s", true},
+        {"1", "48.5;9.5;N;%s", true},
+        {"1", "-48.5;9.5;%s", true},
+        {"1", "48.5;+9.5;N;%sE", true},
+        {"7", "3571699;5366959;%s", true},
+        {"4", "32%s;0571595;5365251", true},
+        {"5", "32U;N%s;71;59;52;65;51", false}, // the square field counts characters
+    };
+    const std::string pruefer =
+        "python3 -c 'import json, sys\n"
+        "for z in open(sys.argv[1], encoding=\"utf-8\", errors=\"strict\"): json.loads(z)\n"
+        "print(\"json gut\")' $EIN.json";
+    for (const auto& o : orte) {
+        SCOPED_TRACE(o.zeile);
+        std::string eingabe;
+        for (const char* b : bytes) {
+            char zeile[96];
+            std::snprintf(zeile, sizeof zeile, o.zeile, b);
+            eingabe += zeile + std::string("\n");
+        }
+        const Ergebnis e = Shell(std::string("$K --json --format ") + o.format +
+                                     " $EIN >$EIN.json; echo $? >&2; " + pruefer,
+                                 eingabe);
+        EXPECT_EQ(e.aus, "json gut\n");
+        std::istringstream meldungen(e.fehler);
+        std::size_t n = 0;
+        for (std::string m; std::getline(meldungen, m) && m.starts_with("Zeile ");) {
+            ++n;
+            EXPECT_TRUE(modKartovex::zeichen::GueltigesUtf8(m)) << m;
+            EXPECT_EQ(m.find("\xEF\xBF\xBD") != std::string::npos, o.zitiert) << m;
+            EXPECT_EQ(m.find("Steuerzeichen"), std::string::npos) << m;
+        }
+        EXPECT_EQ(n, std::size(bytes)) << e.fehler;
+        EXPECT_TRUE(e.fehler.ends_with("\n1\n")) << e.fehler;
+    }
 }
