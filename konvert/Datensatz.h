@@ -59,8 +59,7 @@ private:
         Aus feld;
         Zahlform zahl; // Text unless --numbers makes the field a number
     };
-    template <class F>
-    void jederWert(const Punkt& p, std::size_t eigene, std::string_view meldung, F&& wert) const;
+    template <class F> void jederWert(const Punkt& p, std::string_view meldung, F&& wert) const;
     bool csvOhneAnfuehrung(std::string& ziel, std::string_view nummer, const Punkt& p,
                            std::string_view meldung) const;
     bool jsonOhneEscapes(std::string& ziel, std::string_view nummer, const Punkt& p,

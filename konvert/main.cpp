@@ -157,6 +157,7 @@ int main(int argc, char* argv[]) {
     Schreiber ausgabe(STDOUT_FILENO);
     std::ostream aus(&ausgabe);
     const Bilanz b = Konvertiere(ein, aus, std::cerr, o);
+    if (b.abgebrochen) return 2;
     if (ausgabe.fehler() != 0) {
         std::cerr << Programm << ": Schreiben in die Standardausgabe gescheitert: "
                   << std::strerror(ausgabe.fehler()) << '\n';
