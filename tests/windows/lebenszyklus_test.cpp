@@ -118,6 +118,18 @@ TEST_F(FensterTest, QuitQuestionNoKeepsEverything) {
     EXPECT_EQ(Text(b, "texBreite"), "12");
 }
 
+// An answer the box does not offer counts as Esc, through the seam as with a
+// real box: the quit question's Esc is its default No.
+TEST_F(FensterTest, AnAnswerTheBoxDoesNotOfferCountsAsEsc) {
+    for (const auto weg : {Meldungsbox::Weg::Naht, Meldungsbox::Weg::Echt}) {
+        Meldungsbox boxen(QMessageBox::Ok, weg);
+        Kind<QPushButton>(Eingangsfenster(), "comBeenden")->click();
+        EXPECT_EQ(boxen.boxen.size(), 1);
+        Aufraeumen();
+        EXPECT_EQ(Fensterliste(), QStringList{"foEingang"});
+    }
+}
+
 // Each way out ends the event loop by itself with every window gone.
 TEST_F(FensterTest, ProgramEnd) {
     const std::function<void()> wege[] = {
