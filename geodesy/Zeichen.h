@@ -82,6 +82,11 @@ inline std::string MitErsatzzeichen(std::string_view text) {
     return gueltig;
 }
 
+// Whether a character code (a byte or a typed code) is one of the digits 0 to 9.
+constexpr bool IstZiffer(int z) {
+    return z >= '0' && z <= '9';
+}
+
 // Number of bytes of the character that starts at byte i (i < text.size()).
 constexpr std::size_t Bytes(std::string_view text, std::size_t i) {
     return Dekodiere(text, i).bytes;

@@ -70,7 +70,7 @@ void Hilfe(std::ostream& aus) {
            "                       Namen eigener Spalten übernehmen\n"
            "  --threads N          Zahl der rechnenden Threads (Vorgabe: alle Kerne)\n"
            "  -h, --help           diese Hilfe zeigen\n"
-           "  --version            die Versionsnummer zeigen\n\n"
+           "  --version            die Versionsnummer und die Lizenz zeigen\n\n"
            "Formate und Zeilenaufbau:\n";
     for (int f = 1; f <= 7; ++f)
         aus << "  " << f << ", " << Kurzname(f) << ", \"" << Formatname(f) << "\":\n      "
@@ -129,7 +129,8 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     if (aufruf.tun == Aufruf::Tun::Version) {
-        std::cout << Programm << ' ' << KartovexVersion << '\n';
+        std::cout << Programm << ' ' << KartovexVersion << "\nLizenz: " << KartovexLizenz
+                  << ", Copyright " << KartovexCopyright << '\n';
         return 0;
     }
     Optionen o = aufruf.optionen;
