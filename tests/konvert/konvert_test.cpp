@@ -8,19 +8,13 @@
 #include "geodesy/Zeichen.h"
 #include "geodesy/modKartovex.h"
 #include "konvert/Strom.h"
+#include "konvert/konvert_test_hilfen.h"
 
 using namespace kartovex;
 using namespace kartovex::konvert;
+using kartovex::test::Teile;
 
 namespace {
-
-std::vector<std::string> Teile(const std::string& text, char trenner) {
-    std::vector<std::string> teile;
-    std::istringstream s(text);
-    for (std::string t; std::getline(s, t, trenner);)
-        teile.push_back(t);
-    return teile;
-}
 
 // The CSV record (without header) the calculation window's texts give after
 // "Berechnung"; empty when the window refuses the point.
