@@ -15,6 +15,7 @@
 #include "tests/windows/Probekacheln.h"
 #include "windows/Fenster.h"
 #include "windows/Programm.h"
+#include "windows/Werkzeug.h"
 #include "windows/foAusgabe.h"
 #include "windows/foBerechnungen.h"
 #include "windows/foEingang.h"
@@ -88,7 +89,7 @@ void Kartenfotos() {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    app.setApplicationName("KartovexQuendo");
+    app.setApplicationName(kartovex::Programmtitel);
     QStandardPaths::setTestModeEnabled(true); // the base map is not remembered for the user
     if (argc != 2) {
         std::fprintf(stderr, "usage: %s <folder>\n", argv[0]);
