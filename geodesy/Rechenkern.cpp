@@ -5,13 +5,14 @@
 #include <cmath>
 
 #include "Ellipsoide.h"
+#include "UTMReihen.h"
+#include "UTMZonen.h"
 
 namespace modKartovex::kern {
 
 namespace {
 
 using intern::DEG;
-using intern::RHO;
 
 constexpr double k0 = 0.9996;
 constexpr double Falschrechts = 500000;
@@ -54,11 +55,27 @@ Gitterwert UTMinZone(Lage g, int zone) {
     return {y * k0 + Falschrechts, hoch};
 }
 
+UTMWert UTMaus(Lage g) {
+    UTMWert w;
+    w.band = Bandbuchstabe(g.breiteGrad);
+    w.zone = UTMZone(w.band, g.laengeGrad);
+    w.wert = UTMinZone(g, w.zone);
+    return w;
+}
+
 Lage LageAus(int zone, bool nord, double rechtsMeter, double hochMeter) {
-    const auto& r = intern::UTMReihen;
-    const double H = nord ? hochMeter : Falschhoch - hochMeter;
+    return intern::UTMInversReihen(rechtsMeter, nord ? hochMeter : Falschhoch - hochMeter, zone,
+                                   nord, intern::GRS80.c, k0, intern::UTMReihen);
+}
+
+} // namespace modKartovex::kern
+
+namespace modKartovex::intern {
+
+kern::Lage UTMInversReihen(double R, double H, double zoneNummer, bool nord, double c, double k0,
+                           const Meridianreihen& r) {
     // Footpoint latitude of the northing, mirrored for the south.
-    double phiF = intern::Fusspunktbreite(r, H / k0);
+    double phiF = Fusspunktbreite(r, H / k0);
     if (!nord) phiF = -phiF;
 
     const double phi = phiF * DEG;
@@ -66,12 +83,14 @@ Lage LageAus(int zone, bool nord, double rechtsMeter, double hochMeter) {
     const double t2 = t * t;
     const double t4 = t2 * t2;
     const double cosPhi = std::cos(phi);
-    const intern::Radien radien = intern::Kruemmungsradien(intern::GRS80.c, r.e2, cosPhi);
+    const Radien radien = Kruemmungsradien(c, r.e2, cosPhi);
     const double eta2 = radien.eta2;
     const double N = radien.N;
     const double N2 = N * N, N3 = N * N2, N4 = N2 * N2, N5 = N * N4, N6 = N4 * N2;
 
-    const double y = (rechtsMeter - Falschrechts) / k0;
+    const double L0 = (zoneNummer - 30) * 6 - 3;
+
+    const double y = (R - 500000) / k0;
     const double y2 = y * y, y3 = y2 * y, y4 = y2 * y2, y5 = y4 * y, y6 = y3 * y3;
 
     const double B2 = -t * (1 + eta2) / (2 * N2);
@@ -81,8 +100,7 @@ Lage LageAus(int zone, bool nord, double rechtsMeter, double hochMeter) {
     const double L3 = -(1 + 2 * t2 + eta2) / (6 * N3 * cosPhi);
     const double L5 = (5 + 28 * t2 + 24 * t4) / (120 * N5 * cosPhi);
 
-    return {(B4 * y4 + B2 * y2 + B6 * y6) * RHO + phiF,
-            (L3 * y3 + L1 * y + L5 * y5) * RHO + Mittelmeridian(zone)};
+    return {(B4 * y4 + B2 * y2 + B6 * y6) * RHO + phiF, (L3 * y3 + L1 * y + L5 * y5) * RHO + L0};
 }
 
-} // namespace modKartovex::kern
+} // namespace modKartovex::intern

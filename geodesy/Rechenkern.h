@@ -19,6 +19,16 @@ struct Gitterwert {
     double hochMeter = 0;   // northing, 10 000 km false northing in the south
 };
 
+struct UTMWert {
+    int zone = 0;     // 1 to 60 with the special zones; 0 beyond 180 degrees
+    char band = '\0'; // C to X; '\0' outside 80 S to 84 N
+    Gitterwert wert;  // in that zone, not rounded and not clamped
+};
+
+// Zone and band of a position as G_UTMziv decides them (UTMZonen.h), and its
+// easting and northing in that zone.
+UTMWert UTMaus(Lage g);
+
 // The easting and northing of a position in a given zone, whichever zone the
 // position belongs to (grid lines run on beyond their zone's border), not
 // rounded and not clamped. The northing takes the false northing when

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "Ausgabewege.h"
-#include "Ellipsoide.h"
 #include "Fehlerbehandlung.h"
+#include "Rechenkern.h"
 #include "UTMZonen.h"
 #include "Zahlform.h"
 #include "modKartovex.h"
@@ -17,14 +17,11 @@ thread_local bool NordHalbkugel = false;
 
 namespace {
 
-using intern::DEG;
 using intern::Fehler;
 using intern::mitWertpruefung;
 using intern::pruefeWerte;
 
-constexpr double k0 = 0.9996;
 constexpr double Falschrechts = 500000;
-constexpr double Falschhoch = 10000000;
 constexpr double GroessterHochwert = 9999999;
 
 // The last three characters of "000", the two digits of the zone (none for
@@ -67,8 +64,6 @@ void intern::G_UTMzivWerte(double phiGrad, double lambdaGrad, std::string& Laeng
         // "WGS" is the only code the system passes; any other one is treated
         // as a fault, so no text changes and the common message shows.
         if (Ellipsoid != "WGS") throw Fehler{};
-        const auto& r = intern::UTMReihen;
-        const double c = intern::GRS80.c;
         pruefeWerte(phiGrad, lambdaGrad);
 
         // The same decisions as Breitenband and Zonennummer, on the values
@@ -78,36 +73,14 @@ void intern::G_UTMzivWerte(double phiGrad, double lambdaGrad, std::string& Laeng
         const int zone = sonderzone != nullptr ? sonderzone->zone : Zonenzahl(lambdaGrad);
         schreibeZonenbezeichnung(Ellipsoid, zone, band);
 
-        const double L0 = (zone - 30) * 6 - 3;
-        const double phi = phiGrad * DEG;
-        const double t = std::tan(phi);
-        const double t2 = t * t;
-        const double t4 = t2 * t2;
-        const double cosPhi = std::cos(phi);
-        const double cos2 = cosPhi * cosPhi;
-        const double cos3 = cos2 * cosPhi;
-        const double cos4 = cos2 * cos2;
-        const double cos5 = cos4 * cosPhi;
-        const double eta2 = r.e2 * cos2;
-        const double N = c / std::sqrt(1 + eta2);
-
-        const double G = intern::Meridianbogen(r, phiGrad);
-        const double l = (lambdaGrad - L0) * DEG;
-        const double l2 = l * l;
-        const double l3 = l2 * l;
-        const double l4 = l2 * l2;
-        const double l5 = l4 * l;
-
-        const double x = G + N * cos2 * t * l2 / 2 + N * cos4 * t * (5 - t2 + 9 * eta2) * l4 / 24;
-        double hoch = x * k0;
-        if (phiGrad < 0) hoch = hoch + Falschhoch;
-        const double y = N * cosPhi * l + N * cos3 * (1 - t2 + eta2) * l3 / 6 +
-                         N * cos5 * (5 - 18 * t2 + t4) * l5 / 120;
-        double rechts = y * k0 + Falschrechts;
+        const kern::Gitterwert w = kern::UTMinZone({phiGrad, lambdaGrad}, zone);
+        double hoch = w.hochMeter;
+        double rechts = w.rechtsMeter;
         pruefeWerte(hoch, rechts); // before the clamps can hide an overflow
 
         // 31V ends at its own central meridian: no easting lies beyond it.
-        if (sonderzone != nullptr && sonderzone->ost == L0 && rechts > Falschrechts)
+        const double mittelmeridian = (zone - 30) * 6 - 3;
+        if (sonderzone != nullptr && sonderzone->ost == mittelmeridian && rechts > Falschrechts)
             rechts = Falschrechts;
         if (hoch > GroessterHochwert) hoch = GroessterHochwert;
         const double rechtsGerundet = Runden(rechts, 0);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "geodesy/UTMZonen.h"
 #include "geodesy/modKartovex.h"
 
 namespace kartovex::karte {
@@ -12,21 +13,12 @@ namespace kern = modKartovex::kern;
 namespace {
 
 // The bands from 80 S in steps of 8 degrees; X is 12 degrees high.
-constexpr std::string_view Baender = "CDEFGHJKLMNPQRSTUVWX";
+constexpr std::string_view Baender = modKartovex::Bandbuchstaben;
 constexpr double Suedrand = -80;
 
 Geobereich Bandbereich(std::size_t i) {
     const double sued = Suedrand + 8 * double(i);
     return {sued, i + 1 == Baender.size() ? 84.0 : sued + 8, -180, 180};
-}
-
-// The zone designation the forward projection gives a position, "32U".
-std::string Zonenbezeichnung(Lage g) {
-    std::string laenge = modKartovex::Zahltext(g.laengeGrad);
-    std::string breite = modKartovex::Zahltext(g.breiteGrad);
-    std::string zone = "WGS";
-    modKartovex::G_UTMziv(laenge, breite, zone);
-    return zone;
 }
 
 // Whole number of metres as the seven-digit text of a civil coordinate.
@@ -58,9 +50,7 @@ const std::vector<Zonenfeld>& Zonenfelder() {
             const Geobereich band = Bandbereich(b);
             for (int spalte = 0; spalte < 120; ++spalte) {
                 const double west = -180 + 3.0 * spalte;
-                const std::string name =
-                    Zonenbezeichnung({(band.sued + band.nord) / 2, west + 1.5});
-                const int zone = std::stoi(name.substr(0, 2));
+                const int zone = modKartovex::UTMZone(Baender[b], west + 1.5);
                 if (!f.empty() && f.back().zone == zone && f.back().band == Baender[b] &&
                     f.back().bereich.ost == west) {
                     f.back().bereich.ost = west + 3;

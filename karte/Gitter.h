@@ -31,8 +31,9 @@ struct Zonenfeld {
 
 // Every zone field from 80 S to 84 N, with the zones of Norway (31V, 32V) and
 // Svalbard (31X to 37X) as the geodesy decides them: each 3-degree column of
-// each band asks the forward projection for its zone, and neighbouring
-// columns of the same zone make one field. Computed at the first call.
+// each band asks the geodesy's zone decision for its zone (every special
+// zone's border is a multiple of 3 degrees), and neighbouring columns of the
+// same zone make one field. Computed at the first call.
 const std::vector<Zonenfeld>& Zonenfelder();
 
 using Linienzug = std::vector<Lage>;
