@@ -1,6 +1,7 @@
 // The windows on a 1366x768 screen (the offscreen platform's screen from a
 // configuration file): each keeps its size and comes up just far enough.
 #include "Fensterhilfe.h"
+#include "windows/foKarte.h"
 
 namespace kartovex::test {
 
@@ -19,6 +20,13 @@ TEST_F(FensterTest, WindowsFitASmallScreen) {
         const QRect aufSchirm(w->mapToGlobal(QPoint()), w->size());
         EXPECT_TRUE(QRect(0, 0, 1366, 768).contains(aufSchirm)) << name;
     }
+}
+
+TEST_F(FensterTest, TheMapFitsASmallScreen) {
+    foKarte& k = foKarte::Zeige({48.4363, 9.9680}, "32U NU 71595 65251");
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&k));
+    EXPECT_TRUE(QRect(0, 0, 1366, 768).contains(k.frameGeometry())) << k.frameGeometry().width();
+    EXPECT_GE(k.karte().height(), 400);
 }
 
 } // namespace kartovex::test
