@@ -132,10 +132,10 @@ public:
 // Ranks of the labels: the marker's first, the edge numbers last.
 enum Rang { Randzahl = 1, QuadratRang = 2, GKRang = 3, ZonenRang = 4, MarkenRang = 9 };
 
+// Widths in logical pixels: at 200 % display scale a line is two device
+// pixels wide, as thick to the eye as at 100 %.
 QPen Stift(const QColor& farbe, double breite, Qt::PenStyle art = Qt::SolidLine) {
-    QPen s(farbe, breite, art);
-    s.setCosmetic(true);
-    return s;
+    return QPen(farbe, breite, art);
 }
 
 // Where a line in the window crosses the horizontal (waagerecht) or vertical
