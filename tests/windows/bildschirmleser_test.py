@@ -72,6 +72,18 @@ def lies_anzeige(fd):
     return text.decode().strip()
 
 
+# Each format button, the name of its frame and of its first field.
+RAHMEN = [
+    ("Grad (dezimal)", "Eingabe: Grad (dezimal)", "Breite in Grad (dezimal)"),
+    ("Grad/Minuten", "Eingabe: Grad und Minuten (Mercator)", "Breite, Grad (Mercator)"),
+    ("Grad/Minuten/Sekunden", "Eingabe: Grad, Minuten und Sekunden", "Breite, Grad"),
+    ("UTM zivil", "Eingabe: UTM zivil", "UTM-Zone"),
+    ("UTM mil", "Eingabe: UTM militärisch", "UTM-Zone (militärisch)"),
+    ("UTM ref", "Eingabe: UTMREF", "UTMREF-Zone"),
+    ("Gauß - Krüger", "Eingabe: Gauß-Krüger (nur für Deutschland)", "Gauß-Krüger Rechtswert"),
+]
+
+
 class Fehler(Exception):
     pass
 
@@ -209,6 +221,7 @@ class Lauf:
         self.pruefe_enterkette(rechnen)
         self.pruefe_ausgabe(self.fenster("Zahlenausgabe"))
         self.pruefe_stopbox(rechnen)
+        self.pruefe_alle_rahmen(eingang, rechnen)
         self.pruefe_beenden(eingang)
 
     def pruefe_benannt(self, fenster):
@@ -254,6 +267,13 @@ class Lauf:
         self.warte(lambda: self.alle(rechnen, lambda o: o.name == "Länge in Grad (dezimal)")[0]
                    .queryText().characterCount > 0, "das Beispiel in texLaenge")
         vorher = len(self.fokus)
+        self.taste(ord("x"))  # refused by the key rule with a stop box
+        box = self.warte(lambda: next((f for f in self.app if f.getRoleName() == "alert"), None),
+                         "die Meldung zur Taste")
+        self.erwarte(box.description, "Die Eingabe von\nx\nist für die Breite nicht zulässig!", "Meldung zur Taste")
+        self.druecke(box, "OK")
+        self.fokus_nach(vorher + 1, "Breite in Grad (dezimal)")
+        vorher = len(self.fokus)
         enter = 0xff0d
         self.taste(enter)
         self.fokus_nach(vorher, "Länge in Grad (dezimal)")
@@ -295,6 +315,28 @@ class Lauf:
         vorher = len(self.fokus)
         self.druecke(box, "OK")
         self.fokus_nach(vorher, "Breite in Grad (dezimal)")
+
+    def pruefe_alle_rahmen(self, eingang, rechnen):
+        """Each format button: its frame, then its first field; every field of
+        the window has a name of its own that is no frame's name. The cursor is
+        in the first field of "Grad (dezimal)" already: that format comes last."""
+        for knopf, rahmen, feld in RAHMEN[1:] + RAHMEN[:1]:
+            vorher = len(self.fokus)
+            self.druecke(eingang, knopf)
+            self.fokus_nach(vorher, feld)
+            ziel = self.alle(rechnen, lambda o: o.getRoleName() == "text" and o.name == feld)
+            self.erwarte([(z.parent.getRoleName(), z.parent.name) for z in ziel],
+                         [("panel", rahmen)], f"Rahmen von »{feld}«")
+        rahmennamen = {r.name for r in rechnen if r.getRoleName() == "panel"}
+        self.erwarte(rahmennamen, {r for _, r, _ in RAHMEN}, "Namen der Rahmen")
+        felder = [f for f in self.alle(rechnen, lambda o: o.getRoleName() == "text")]
+        namen = [f.name for f in felder]
+        self.erwarte(len(felder), 27 + 2, "Anzahl der Felder")  # texMeridian and texDummy too
+        self.erwarte(sorted(n for n in set(namen) if namen.count(n) > 1), [], "doppelte Namen")
+        self.erwarte(sorted(rahmennamen & set(namen)), [], "Felder mit dem Namen eines Rahmens")
+        for f in felder:
+            if f.parent.getRoleName() == "panel" and not f.description:
+                self.fehler.append(f"Feld »{f.name}« ohne Beschreibung")
 
     def pruefe_beenden(self, eingang):
         """The quit question is an alert; Yes ends the program."""
