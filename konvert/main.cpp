@@ -68,7 +68,7 @@ void Hilfe(std::ostream& aus) {
            "                       Namen eigener Spalten übernehmen\n"
            "  --threads N          Zahl der rechnenden Threads (Vorgabe: alle Kerne)\n"
            "  -h, --help           diese Hilfe zeigen\n"
-           "  --version            die Versionsnummer zeigen\n\n"
+           "  --version            die Versionsnummer und die Lizenz zeigen\n\n"
            "Formate und Zeilenaufbau:\n";
     for (int f = 1; f <= 7; ++f)
         aus << "  " << f << ", " << Kurzname(f) << ", \"" << Formatname(f) << "\":\n      "
@@ -168,7 +168,8 @@ int main(int argc, char* argv[]) {
             Hilfe(std::cout);
             return 0;
         } else if (a == "--version") {
-            std::cout << Programm << ' ' << KartovexVersion << '\n';
+            std::cout << Programm << ' ' << KartovexVersion << "\nLizenz: " << KartovexLizenz
+                      << ", Copyright " << KartovexCopyright << '\n';
             return 0;
         } else if (a == "--format") {
             const auto w = wert();
