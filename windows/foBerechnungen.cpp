@@ -347,6 +347,8 @@ void foBerechnungen::GotFocus(Textfeld* f) {
 void foBerechnungen::texZone_GotFocus() {
     findChild<QLabel*>("labLimitsRechts")->hide();
     findChild<QLabel*>("labLimitsHoch")->hide();
+    beschreibeMitGrenzen(Feld::texRechts, {});
+    beschreibeMitGrenzen(Feld::texHoch, {});
     GotFocus(feld(Feld::texZone));
 }
 
@@ -363,6 +365,16 @@ void foBerechnungen::texZone_LostFocus() {
     auto* rechts = findChild<QLabel*>("labLimitsRechts");
     rechts->setText(QString::fromStdString(Limitstext(grenzen.RechtsMax, grenzen.RechtsMin)));
     rechts->show();
+    beschreibeMitGrenzen(Feld::texRechts, rechts->text());
+    beschreibeMitGrenzen(Feld::texHoch, hoch->text());
+}
+
+// A field's rule, followed by the bounds that its label shows beside it, so
+// that a screen reader says them when the field gets the focus.
+void foBerechnungen::beschreibeMitGrenzen(Feld f, QString grenzen) {
+    QString text = QString::fromUtf8(Beschreibung(f).regel);
+    if (!grenzen.isEmpty()) text += "; " + grenzen.replace('\n', ", ");
+    feld(f)->setAccessibleDescription(text);
 }
 
 void foBerechnungen::texRechts_GotFocus() {

@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QClipboard>
 #include <QGroupBox>
+#include <QLabel>
 #include <QRadioButton>
 #include <QSet>
 
@@ -122,6 +123,26 @@ TEST_F(Vorlesen, RulesRepeatTheHint) {
         for (const QString& teil : f.teile)
             EXPECT_TRUE(Gesprochen(b.feld(f.feld), QAccessible::Description).contains(teil))
                 << Name(f.feld) << ": " << teil.toStdString();
+}
+
+// Leaving the civil zone field shows the band's bounds beside Rechts and
+// Hoch; their descriptions then say them, and lose them when the zone field
+// is entered again and the labels hide.
+TEST_F(Vorlesen, CivilUtmFieldsSayTheBoundsTheirLabelsShow) {
+    foBerechnungen& b = Format(4);
+    QTest::keyClicks(b.feld(Feld::texZone), "32U\r");
+    for (const char* name : {"labLimitsRechts", "labLimitsHoch"}) {
+        QLabel* grenzen = Kind<QLabel>(b, name);
+        const QStringList zeilen = grenzen->text().split('\n');
+        ASSERT_EQ(zeilen.size(), 2);
+        Feld f = name == QString("labLimitsRechts") ? Feld::texRechts : Feld::texHoch;
+        EXPECT_EQ(Gesprochen(b.feld(f), QAccessible::Description),
+                  Utf8(Beschreibung(f).regel) + "; " + zeilen[0] + ", " + zeilen[1]);
+    }
+    EXPECT_TRUE(Gesprochen(b.feld(Feld::texRechts), QAccessible::Description).contains("Maximum"));
+    b.setzeFokus(Feld::texZone);
+    EXPECT_EQ(Gesprochen(b.feld(Feld::texHoch), QAccessible::Description),
+              Utf8(Beschreibung(Feld::texHoch).regel));
 }
 
 TEST_F(Vorlesen, OptionsSayWhatTheyChooseInsideTheirNamedGroup) {
