@@ -68,8 +68,11 @@ QMessageBox::StandardButton ZeigeBox(QMessageBox::Icon symbol, const std::string
     QPointer<QWidget> vorher = QApplication::activeWindow();
     QMessageBox box(symbol, Programmtitel, Anzeigetext(text), knoepfe, vorher);
     box.setTextFormat(Qt::PlainText);
-    // The box is an alert for a screen reader; it carries its whole text.
+    // The box is an alert for a screen reader; it carries its whole text. Its
+    // text label is tied to the box, so that the text is not read twice.
     box.setAccessibleDescription(box.text());
+    if (auto* zeilen = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
+        zeilen->setBuddy(&box);
     box.setDefaultButton(vorgabe);
     box.setEscapeButton(vorgabe);
     const auto antwort = static_cast<QMessageBox::StandardButton>(box.exec());

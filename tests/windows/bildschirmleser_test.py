@@ -95,6 +95,7 @@ class Lauf:
         self.programm = programm
         self.fehler = []
         self.fokus = []  # (role, name) of each control that got the focus, in order
+        self.folge = []  # ("Fokus" or "Text", name): focus, caret and selection events
 
     # ---- set-up --------------------------------------------------------------
 
@@ -130,13 +131,22 @@ class Lauf:
         self.Atspi, self.GLib, self.pyatspi = Atspi, GLib, pyatspi
         self.warte(lambda: pyatspi.Registry.getDesktop(0) is not None, "der AT-SPI-Bus")
         pyatspi.Registry.registerEventListener(self.ereignis, "object:state-changed:focused")
+        pyatspi.Registry.registerEventListener(self.textereignis, "object:text-caret-moved",
+                                               "object:text-selection-changed")
 
     def ereignis(self, e):
         if e.detail1 == 1:
             try:
                 self.fokus.append((e.source.getRoleName(), e.source.name))
+                self.folge.append(("Fokus", e.source.name))
             except Exception:  # the object may be gone already
                 pass
+
+    def textereignis(self, e):
+        try:
+            self.folge.append(("Text", e.source.name))
+        except Exception:
+            pass
 
     def pumpe(self, sekunden=0.05):
         kontext = self.GLib.MainContext.default()
@@ -315,6 +325,18 @@ class Lauf:
         vorher = len(self.fokus)
         self.druecke(box, "OK")
         self.fokus_nach(vorher, "Breite in Grad (dezimal)")
+        self.pruefe_tab(rechnen)
+
+    def pruefe_tab(self, rechnen):
+        """Tab into a field that selects its text: the focus comes first, or a
+        screen reader takes the selection for the news and the field silently."""
+        vorher, fokus_vorher = len(self.folge), len(self.fokus)
+        self.taste(0xff09)  # Tab
+        self.fokus_nach(fokus_vorher, "Länge in Grad (dezimal)")
+        self.warte(lambda: ("Text", "Länge in Grad (dezimal)") in self.folge[vorher:],
+                   "die Auswahl in texLaenge")
+        laenge = [art for art, name in self.folge[vorher:] if name == "Länge in Grad (dezimal)"]
+        self.erwarte(laenge[0], "Fokus", "erstes Ereignis von texLaenge nach Tab")
 
     def pruefe_alle_rahmen(self, eingang, rechnen):
         """Each format button: its frame, then its first field; every field of
