@@ -360,11 +360,6 @@ void Benenne(QWidget* w, std::string_view name, std::string_view beschreibung) {
             QString::fromUtf8(beschreibung.data(), qsizetype(beschreibung.size())));
 }
 
-void NurLesen(QLineEdit* f) {
-    f->setReadOnly(true);
-    f->setAccessibleDescription(QStringLiteral("schreibgeschützt"));
-}
-
 QRect Einpassen(QRect aussen, const QRect& frei) {
     aussen.setWidth(std::min(aussen.width(), frei.width()));
     aussen.setHeight(std::min(aussen.height(), frei.height()));

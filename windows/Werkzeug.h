@@ -177,9 +177,6 @@ QLineEdit* NeuesBlindfeld(QWidget* eltern, const char* name, const Twips& t,
 // What a screen reader says for a control: its name and, when given, its
 // description. What the control shows stays as it is.
 void Benenne(QWidget* w, std::string_view name, std::string_view beschreibung = {});
-// Makes a field read-only. The description says so, because Qt carries no
-// read-only state for a text field over AT-SPI.
-void NurLesen(QLineEdit* f);
 
 // Makes a label show a single border.
 void Rand(QLabel* l);

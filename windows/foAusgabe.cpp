@@ -21,7 +21,7 @@ constexpr auto Mitte = Qt::AlignHCenter;
 Textfeld* NeuesAusgabefeld(QWidget* rahmen, const char* name, const Twips& t, const QColor& farbe,
                            Qt::Alignment ausrichtung, bool nurLesen = true) {
     auto* f = NeuesTextfeld(rahmen, name, t, farbe, ausrichtung);
-    if (nurLesen) NurLesen(f);
+    f->setReadOnly(nurLesen);
     return f;
 }
 

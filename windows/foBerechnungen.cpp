@@ -251,7 +251,7 @@ void foBerechnungen::baueGK() {
                {5520, 1200, 1695, 735}, Klein);
     auto* meridianfeld = NeuesTextfeld(r, "texMeridian", {5520, 2040, 1575, 400},
                                        palette().color(QPalette::Window), Mitte);
-    NurLesen(meridianfeld);
+    meridianfeld->setReadOnly(true);
     Benenne(meridianfeld, "Bezugsmeridian");
     connect(meridianfeld, &Textfeld::geklickt, this, &foBerechnungen::texMeridian_Click);
     NeuesLabel(r, "Label33",

@@ -305,8 +305,8 @@ class Lauf:
         for f in felder:
             nur_lesen = f.name not in ("UTM-Zone", "UTM Rechtswert", "UTM Hochwert",
                                        "UTM militärisch", "UTMREF")
-            self.erwarte(f.description, "schreibgeschützt" if nur_lesen else "",
-                         f"Beschreibung von »{f.name}«")
+            self.erwarte(f.getState().contains(self.pyatspi.STATE_READ_ONLY), nur_lesen,
+                         f"»{f.name}« schreibgeschützt")
         breite = next(f for f in felder if f.name == "Breite dezimal")
         self.erwarte(breite.queryText().getText(0, -1), "N48.436333", "Text von »Breite dezimal«")
 
@@ -357,7 +357,8 @@ class Lauf:
         self.erwarte(sorted(n for n in set(namen) if namen.count(n) > 1), [], "doppelte Namen")
         self.erwarte(sorted(rahmennamen & set(namen)), [], "Felder mit dem Namen eines Rahmens")
         for f in felder:
-            if f.parent.getRoleName() == "panel" and not f.description:
+            if f.parent.getRoleName() == "panel" and f.name != "Bezugsmeridian" \
+                    and not f.description:
                 self.fehler.append(f"Feld »{f.name}« ohne Beschreibung")
 
     def pruefe_beenden(self, eingang):
