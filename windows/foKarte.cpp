@@ -160,6 +160,7 @@ foKarte::foKarte() {
     status->setObjectName("labStatus");
     status->setContentsMargins(6, 3, 6, 3);
     status->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    status->setAccessibleName("Lage unter dem Mauszeiger");
     spalte->addWidget(ansicht, 1);
     spalte->addWidget(status);
 
