@@ -1,7 +1,8 @@
 # make package: kartovex_<version>_<arch>.deb from everything the build installs.
 # Depends come from the programs' shared libraries (dpkg-shlibdeps), plus what
 # the program loads at run time, which no linked library pulls in: the German
-# Qt translations (qtbase_de.qm) and Qt's SVG plugin that draws the window icon.
+# Qt translations (qtbase_de.qm), Qt's SVG plugin that draws the window icon and
+# Qt's SQLite driver that reads the map's base map.
 set(KARTOVEX_MAINTAINER "KartovexLE maintainers <maintainers@users.noreply.c-seed-af864183.example>")
 
 set(CPACK_GENERATOR DEB)
@@ -19,7 +20,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${PROJECT_HOMEPAGE_URL}")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n, libqt6svg6")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n, libqt6svg6, libqt6sql6-sqlite")
 # Removing the package also removes man's cached copies of its pages.
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_CURRENT_LIST_DIR}/debian/prerm)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)

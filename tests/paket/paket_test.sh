@@ -34,7 +34,7 @@ dpkg-deb --control "$deb" "$kontrolle"
 # The libraries the programs link (from dpkg-shlibdeps), with versions, and
 # the German Qt translations.
 depends=$(feld Depends)
-for paket in qt6-translations-l10n libqt6svg6 'libc6 (>=' 'libstdc++6 (>=' 'libqt6core6 (>=' 'libqt6widgets6 (>='; do
+for paket in qt6-translations-l10n libqt6svg6 libqt6sql6-sqlite 'libc6 (>=' 'libstdc++6 (>=' 'libqt6core6 (>=' 'libqt6widgets6 (>='; do
   [[ ", $depends" == *", $paket"* ]] || falsch "Depends ohne $paket: $depends"
 done
 
