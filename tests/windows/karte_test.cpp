@@ -5,6 +5,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QWheelEvent>
 
 #include "Fensterhilfe.h"
 #include "Probekacheln.h"
@@ -108,6 +109,20 @@ TEST_F(KarteTest, KeysMoveAndZoomTheView) {
     QTest::keyClick(&karte, Qt::Key_Home);
     EXPECT_NEAR(karte.ansicht().Mitte().breiteGrad, 48.436333, 1e-9);
     EXPECT_NEAR(karte.ansicht().Mitte().laengeGrad, 9.967967, 1e-9);
+}
+
+TEST_F(KarteTest, TheWheelZoomsAboutThePointer) {
+    Kartenansicht& karte = OeffneKarte(Beispiel()).karte();
+    const QPointF zeiger(karte.width() * 0.8, karte.height() * 0.2);
+    const karte::Lage vorher = karte.ansicht().Ort({zeiger.x(), zeiger.y()});
+    const double km = karte.ansicht().KmQuer();
+    QWheelEvent rad(zeiger, karte.mapToGlobal(zeiger), QPoint(), QPoint(0, 120), Qt::NoButton,
+                    Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&karte, &rad);
+    EXPECT_LT(karte.ansicht().KmQuer(), km * 0.8);
+    const karte::Lage nachher = karte.ansicht().Ort({zeiger.x(), zeiger.y()});
+    EXPECT_NEAR(nachher.breiteGrad, vorher.breiteGrad, 1e-9);
+    EXPECT_NEAR(nachher.laengeGrad, vorher.laengeGrad, 1e-9);
 }
 
 TEST_F(KarteTest, ADoubleClickTakesThePlaceUnderThePointer) {
