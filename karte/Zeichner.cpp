@@ -214,13 +214,19 @@ void Zeichengitter(Maler& m, const Weltkopie& kopie) {
                               m.Bild({f.bereich.sued, f.bereich.ost}, kopie.versatz)));
 }
 
+// The box of the scale bar in the lower left corner.
+QRectF Masstabrahmen(const Ansicht& a) {
+    const double laenge = Masstablaenge(a.MeterProPixel(), a.Breite()) / a.MeterProPixel();
+    return {6, a.Hoehe() - 34, laenge + 12, 28};
+}
+
 void ZeichneMasstab(QPainter& p, const Ansicht& a) {
     const double meter = Masstablaenge(a.MeterProPixel(), a.Breite());
     const double laenge = meter / a.MeterProPixel();
     const QPointF links(12, a.Hoehe() - 14);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 255, 255, 210));
-    p.drawRect(QRectF(links.x() - 6, links.y() - 20, laenge + 12, 28));
+    p.drawRect(Masstabrahmen(a));
     p.setPen(Stift(Qt::black, 2));
     p.drawLine(links, links + QPointF(laenge, 0));
     p.drawLine(links, links - QPointF(0, 5));
@@ -274,15 +280,20 @@ void ZeichneKarte(QPainter& p, const Ansicht& a, const Kartenstand& stand) {
     for (const Weltkopie& k : Kopien(a))
         Zeichengitter(m, k);
     ZeichneMarke(m, stand);
-    m.Schilder();
-    ZeichneMasstab(p, a);
-
+    // The scale bar and the attribution keep their corners free of labels.
     QString quelle = QStringLiteral("Natural Earth");
     if (grundlage && !stand.grundlage->Namensnennung().isEmpty())
         quelle = stand.grundlage->Namensnennung() + " | " + quelle;
     const QFontMetricsF fm(p.font());
     QRectF r = fm.boundingRect(quelle).adjusted(-4, -1, 4, 1);
     r.moveBottomRight(QPointF(a.Breite() - 2, a.Hoehe() - 2));
+    for (const QRectF& frei : {r, Masstabrahmen(a)}) {
+        m.schilder.push_back({frei, MarkenRang});
+        m.texte.emplace_back(QString(), Qt::black);
+    }
+    m.Schilder();
+    ZeichneMasstab(p, a);
+
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 255, 255, 210));
     p.drawRect(r);
