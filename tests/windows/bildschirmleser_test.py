@@ -11,6 +11,7 @@ Usage: bildschirmleser_test.py PROGRAM
 Needs Debian's xvfb, dbus, at-spi2-core, python3-pyatspi, gir1.2-atspi-2.0.
 """
 import os
+import select
 import subprocess
 import sys
 import tempfile
@@ -58,7 +59,6 @@ def aussen(programm):
 
 def lies_anzeige(fd):
     """The display number that Xvfb writes once it accepts connections."""
-    import select
     text = b""
     ende = time.monotonic() + WARTEZEIT
     while not text.endswith(b"\n"):
@@ -351,7 +351,7 @@ class Lauf:
                          [("panel", rahmen)], f"Rahmen von »{feld}«")
         rahmennamen = {r.name for r in rechnen if r.getRoleName() == "panel"}
         self.erwarte(rahmennamen, {r for _, r, _ in RAHMEN}, "Namen der Rahmen")
-        felder = [f for f in self.alle(rechnen, lambda o: o.getRoleName() == "text")]
+        felder = self.alle(rechnen, lambda o: o.getRoleName() == "text")
         namen = [f.name for f in felder]
         self.erwarte(len(felder), 27 + 2, "Anzahl der Felder")  # texMeridian and texDummy too
         self.erwarte(sorted(n for n in set(namen) if namen.count(n) > 1), [], "doppelte Namen")
