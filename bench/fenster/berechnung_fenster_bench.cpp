@@ -10,13 +10,13 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <benchmark/benchmark.h>
 
 #include <string>
 
 #include "windows/Fenster.h"
 #include "windows/Programm.h"
+#include "windows/Werkzeug.h"
 #include "windows/foAusgabe.h"
 #include "windows/foBerechnungen.h"
 #include "windows/foEingang.h"
@@ -42,14 +42,13 @@ const char* Beispielknopf[8] = {"",
                                 "comREF",
                                 "comKrummboegleGK"};
 
-// A message box would stop the benchmark: any box is noted and closed.
+// A message box would stop the benchmark: any box is noted and closed
+// unshown, as with Esc.
 std::string Meldung;
 
-void Schliesse() {
-    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-        Meldung = box->text().toStdString();
-        box->reject();
-    }
+QMessageBox::StandardButton Schliesse(const QMessageBox& box) {
+    Meldung = box.text().toStdString();
+    return QMessageBox::NoButton;
 }
 
 QPushButton* Knopf(const QWidget& fenster, const char* name) {
@@ -102,14 +101,12 @@ BENCHMARK(BM_Klick)->Name("Berechnung/Klick")->DenseRange(1, 7)->Unit(benchmark:
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    app.setApplicationName("KartovexQuendo");
+    app.setApplicationName(kartovex::Programmtitel);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
 
     Programmstart();
-    QTimer waechter;
-    QObject::connect(&waechter, &QTimer::timeout, &Schliesse);
-    waechter.start(20);
+    kartovex::setzeBoxantwort(&Schliesse);
     if (!QTest::qWaitForWindowActive(&Eingangsfenster())) return 1;
 
     benchmark::RunSpecifiedBenchmarks();

@@ -257,10 +257,10 @@ TEST_F(Vorlesen, OutputFieldsAreNamedReadOnlyAndInOrder) {
 // Stop boxes and the quit question are alerts that carry their whole text;
 // after a stop box the field the check names has the focus and its name.
 TEST_F(Vorlesen, MessagesAreAlertsWithTheirText) {
-    Meldungsbox boxen(QMessageBox::No);
+    Meldungsbox boxen(QMessageBox::No, Meldungsbox::Weg::Echt);
     QStringList gelesen;
-    boxen.waehrend = [&gelesen] {
-        QWidget* fenster = QApplication::activeModalWidget();
+    boxen.waehrend = [&gelesen](const QMessageBox& gezeigt) {
+        auto* fenster = const_cast<QMessageBox*>(&gezeigt);
         QAccessibleInterface* box = Schnittstelle(fenster);
         // The text label labels the box: a screen reader reads the text once,
         // from the description, not again as a stray label.
