@@ -1,7 +1,8 @@
 #include "windows/Fokus.h"
 
-#include <QAccessible>
 #include <QEvent>
+
+#include "windows/Werkzeug.h"
 
 namespace kartovex {
 
@@ -32,11 +33,7 @@ bool Fokussteuerung::eventFilter(QObject* objekt, QEvent* e) {
     if (e->type() != QEvent::FocusIn) return false;
     auto* w = static_cast<QWidget*>(objekt);
     if (w != logisch) {
-        // Qt tells assistive technology of the new focus only after FocusIn;
-        // the got-focus handler selects text first, and a screen reader that
-        // sees the selection move before the focus takes the field silently.
-        QAccessibleEvent fokus(w, QAccessible::Focus);
-        QAccessible::updateAccessibility(&fokus);
+        MeldeFokus(w); // before the got-focus handler selects its text
         bewege(w);
     }
     // A lost-focus or got-focus handler may have sent the focus elsewhere;

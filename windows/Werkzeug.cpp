@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 #include <qdrawutil.h>
 
@@ -186,6 +187,19 @@ void Textfeld::keyPressEvent(QKeyEvent* e) {
 }
 
 void Textfeld::focusInEvent(QFocusEvent* e) {
+    // Entered by key, a field selects its whole text; here only once Qt has
+    // told assistive technology of the focus, which it does after FocusIn.
+    const auto grund = e->reason();
+    if (grund == Qt::TabFocusReason || grund == Qt::BacktabFocusReason ||
+        grund == Qt::ShortcutFocusReason) {
+        QFocusEvent ohneAuswahl(QEvent::FocusIn, Qt::OtherFocusReason);
+        QLineEdit::focusInEvent(&ohneAuswahl);
+        QTimer::singleShot(0, this, [this] {
+            if (hasFocus() && !hasSelectedText()) selectAll();
+        });
+        mausAuswahl = false;
+        return;
+    }
     QLineEdit::focusInEvent(e);
     mausAuswahl =
         e->reason() == Qt::MouseFocusReason && !text().isEmpty() && selectedText() == text();
@@ -364,6 +378,11 @@ QLineEdit* NeuesBlindfeld(QWidget* eltern, const char* name, const Twips& t,
     f->setPalette(p);
     Platziere(f, t);
     return f;
+}
+
+void MeldeFokus(QWidget* w) {
+    QAccessibleEvent fokus(w, QAccessible::Focus);
+    QAccessible::updateAccessibility(&fokus);
 }
 
 void Benenne(QWidget* w, std::string_view name, std::string_view beschreibung) {

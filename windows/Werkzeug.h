@@ -183,6 +183,12 @@ QPushButton* NeuerKnopf(QWidget* eltern, const char* name, const QString& text, 
 QLineEdit* NeuesBlindfeld(QWidget* eltern, const char* name, const Twips& t,
                           std::string_view sprechname);
 
+// Tells assistive technology that `w` has the focus now. Qt does so only
+// after FocusIn, whose handlers may select text first; a screen reader that
+// sees a selection move in a field it does not know as focused takes the
+// focus silently.
+void MeldeFokus(QWidget* w);
+
 // What a screen reader says for a control: its name and, when given, its
 // description. What the control shows stays as it is.
 void Benenne(QWidget* w, std::string_view name, std::string_view beschreibung = {});

@@ -11,6 +11,7 @@ Usage: bildschirmleser_test.py PROGRAM
 Needs Debian's xvfb, dbus, at-spi2-core, python3-pyatspi, gir1.2-atspi-2.0.
 """
 import os
+import select
 import subprocess
 import sys
 import tempfile
@@ -58,7 +59,6 @@ def aussen(programm):
 
 def lies_anzeige(fd):
     """The display number that Xvfb writes once it accepts connections."""
-    import select
     text = b""
     ende = time.monotonic() + WARTEZEIT
     while not text.endswith(b"\n"):
@@ -309,6 +309,7 @@ class Lauf:
                          f"»{f.name}« schreibgeschützt")
         breite = next(f for f in felder if f.name == "Breite dezimal")
         self.erwarte(breite.queryText().getText(0, -1), "N48.436333", "Text von »Breite dezimal«")
+        self.pruefe_tab("Länge dezimal")
 
     def pruefe_stopbox(self, rechnen):
         """A stop box is an alert with its text; the focus then names its field."""
@@ -325,18 +326,17 @@ class Lauf:
         vorher = len(self.fokus)
         self.druecke(box, "OK")
         self.fokus_nach(vorher, "Breite in Grad (dezimal)")
-        self.pruefe_tab(rechnen)
+        self.pruefe_tab("Länge in Grad (dezimal)")
 
-    def pruefe_tab(self, rechnen):
+    def pruefe_tab(self, feld):
         """Tab into a field that selects its text: the focus comes first, or a
         screen reader takes the selection for the news and the field silently."""
         vorher, fokus_vorher = len(self.folge), len(self.fokus)
         self.taste(0xff09)  # Tab
-        self.fokus_nach(fokus_vorher, "Länge in Grad (dezimal)")
-        self.warte(lambda: ("Text", "Länge in Grad (dezimal)") in self.folge[vorher:],
-                   "die Auswahl in texLaenge")
-        laenge = [art for art, name in self.folge[vorher:] if name == "Länge in Grad (dezimal)"]
-        self.erwarte(laenge[0], "Fokus", "erstes Ereignis von texLaenge nach Tab")
+        self.fokus_nach(fokus_vorher, feld)
+        self.warte(lambda: ("Text", feld) in self.folge[vorher:], f"die Auswahl in »{feld}«")
+        arten = [art for art, name in self.folge[vorher:] if name == feld]
+        self.erwarte(arten[0], "Fokus", f"erstes Ereignis von »{feld}« nach Tab")
 
     def pruefe_alle_rahmen(self, eingang, rechnen):
         """Each format button: its frame, then its first field; every field of
@@ -351,7 +351,7 @@ class Lauf:
                          [("panel", rahmen)], f"Rahmen von »{feld}«")
         rahmennamen = {r.name for r in rechnen if r.getRoleName() == "panel"}
         self.erwarte(rahmennamen, {r for _, r, _ in RAHMEN}, "Namen der Rahmen")
-        felder = [f for f in self.alle(rechnen, lambda o: o.getRoleName() == "text")]
+        felder = self.alle(rechnen, lambda o: o.getRoleName() == "text")
         namen = [f.name for f in felder]
         self.erwarte(len(felder), 27 + 2, "Anzahl der Felder")  # texMeridian and texDummy too
         self.erwarte(sorted(n for n in set(namen) if namen.count(n) > 1), [], "doppelte Namen")
