@@ -20,6 +20,7 @@
 
 #include "Version.h"
 #include "geodesy/modKartovex.h"
+#include "konvert/Gisprogramm.h"
 #include "konvert/Schreiber.h"
 #include "konvert/Strom.h"
 
@@ -141,6 +142,7 @@ int main(int argc, char* argv[]) {
     std::ios::sync_with_stdio(false);
     Optionen o;
     o.threads = std::max(1u, std::thread::hardware_concurrency());
+    Gisauftrag gis;
     bool formatDa = false, nurDateien = false;
     std::string datei = "-";
     for (int i = 1; i < argc; ++i) {
@@ -188,6 +190,15 @@ int main(int argc, char* argv[]) {
             if (!w) return Aufruffehler("--columns braucht eine Liste von Spaltengruppen");
             if (std::string fehler = Spaltenwahl(*w, o.form.spalten); !fehler.empty())
                 return Aufruffehler(fehler);
+        } else if (a == "--in" || a == "--layer" || a == "--out" || a == "--driver") {
+            const auto w = wert();
+            if (!w || w->empty()) return Aufruffehler(a + " braucht einen Wert");
+            (a == "--in"      ? gis.ein
+             : a == "--layer" ? gis.ebene
+             : a == "--out"   ? gis.aus
+                              : gis.treiber) = *w;
+        } else if (a == "--overwrite") {
+            gis.ueberschreiben = true;
         } else if (a == "--header") {
             o.kopfzeile = true;
         } else if (a == "--separator" || a == "--delimiter") {
@@ -207,6 +218,14 @@ int main(int argc, char* argv[]) {
             return Aufruffehler("unbekannte Option »" + a + "«");
         }
         if (angehaengt) return Aufruffehler(a + " nimmt keinen Wert");
+    }
+    if (!gis.ein.empty()) {
+        if (datei != "-") return Aufruffehler("--in oder DATEI, nicht beide");
+        if (o.form.json && o.form.geojson)
+            return Aufruffehler("--json oder --geojson, nicht beide");
+        std::signal(SIGPIPE, SIG_IGN);
+        modKartovex::setDezimaltrenner(Dezimaltrenner());
+        return GisLauf(gis, o, std::cerr);
     }
     if (!formatDa) return Aufruffehler("--format fehlt");
     if (o.form.json && o.form.geojson) return Aufruffehler("--json oder --geojson, nicht beide");

@@ -1,0 +1,27 @@
+// kartovex-konvert with GIS files: --in reads the points of a layer, --out
+// writes the converted points as a GIS file.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+
+#include "konvert/Strom.h"
+
+namespace kartovex::konvert {
+
+struct Gisauftrag {
+    std::string ein;             // --in: the GIS file read
+    std::string ebene;           // --layer: its layer; empty: the first with points
+    std::string aus;             // --out: the GIS file written; empty: standard output
+    std::string treiber;         // --driver: the format of --out; empty: by its extension
+    bool ueberschreiben = false; // --overwrite: an existing --out is replaced
+    bool aktiv() const { return !ein.empty() || !aus.empty(); }
+};
+
+// Runs the conversion of a GIS layer with the output options of `o`; the
+// records go to standard output unless --out names a file. Returns the exit
+// code: 0 all converted, 1 a feature had a message, 2 the input could not be
+// read, 3 the output could not be written.
+int GisLauf(const Gisauftrag& auftrag, const Optionen& o, std::ostream& fehler);
+
+} // namespace kartovex::konvert
