@@ -6,13 +6,20 @@
 #include <ogr_api.h>
 #include <ogr_srs_api.h>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <mutex>
 
 #include "geodesy/modKartovex.h"
+#include "konvert/Datensatz.h"
+#include "konvert/Schreiber.h"
 
 namespace kartovex::konvert {
 
@@ -303,6 +310,257 @@ bool Gisquelle::naechstes(Objekt& o) {
     }
     o = d->objekt(f.get());
     return true;
+}
+
+} // namespace kartovex::konvert
+
+namespace kartovex::konvert {
+
+namespace {
+
+struct Ausgabeformat {
+    const char* treiber;
+    const char* endungen[2];
+};
+constexpr Ausgabeformat Ausgabeformate[] = {
+    {"GPKG", {".gpkg", nullptr}},      {"ESRI Shapefile", {".shp", nullptr}},
+    {"GPX", {".gpx", nullptr}},        {"KML", {".kml", nullptr}},
+    {"FlatGeobuf", {".fgb", nullptr}}, {"GeoJSON", {".geojson", ".json"}},
+};
+
+constexpr std::string_view AusgabeformatNamen =
+    "GPKG, \"ESRI Shapefile\", GPX, KML, FlatGeobuf, GeoJSON";
+
+// The extension of a driver's files.
+std::string Endung(const std::string& treiber) {
+    for (const Ausgabeformat& f : Ausgabeformate)
+        if (treiber == f.treiber) return f.endungen[0];
+    return {};
+}
+
+// The files a driver may have written for `datei`, removed after a failure.
+std::vector<std::filesystem::path> Dateien(const std::string& datei, const std::string& treiber) {
+    std::vector<std::filesystem::path> alle{datei};
+    for (const char* anhang : {"-journal", "-wal", "-shm"})
+        alle.emplace_back(datei + anhang);
+    if (treiber == "ESRI Shapefile")
+        for (const char* endung : {".shx", ".dbf", ".prj", ".cpg", ".qix"})
+            alle.push_back(std::filesystem::path(datei).replace_extension(endung));
+    return alle;
+}
+
+// Copies a file into a device, every write checked.
+void Kopiere(const std::string& von, const std::string& nach) {
+    std::ifstream ein(von, std::ios::binary);
+    const int fd = open(nach.c_str(), O_WRONLY | O_CLOEXEC);
+    int grund = fd < 0 ? errno : 0;
+    if (fd >= 0) {
+        Schreiber schreiber(fd);
+        std::ostream aus(&schreiber);
+        aus << ein.rdbuf() << std::flush;
+        grund = schreiber.fehler();
+        if (close(fd) != 0 && grund == 0) grund = errno;
+    }
+    if (grund != 0) throw Gisschreibfehler(nach + ": Schreibfehler: " + std::strerror(grund));
+}
+
+} // namespace
+
+std::string Ausgabetreiber(const std::string& datei, const std::string& treiber) {
+    const std::string endung = Kleinbuchstaben(std::filesystem::path(datei).extension().string());
+    for (const Ausgabeformat& f : Ausgabeformate) {
+        if (!treiber.empty()
+                ? Kleinbuchstaben(treiber) == Kleinbuchstaben(f.treiber)
+                : (endung == f.endungen[0] || (f.endungen[1] && endung == f.endungen[1])))
+            return f.treiber;
+    }
+    if (!treiber.empty())
+        throw Gisfehler("unbekannter Ausgabetreiber »" + treiber + "« (" +
+                        std::string(AusgabeformatNamen) + ")");
+    throw Gisfehler(datei + ": das Ausgabeformat ist an der Endung nicht zu erkennen (.gpkg, .shp, "
+                            ".gpx, .kml, .fgb, .geojson; sonst --driver)");
+}
+
+std::string Spaltenname(std::string_view name, const std::string& treiber) {
+    std::string n(name);
+    if (treiber != "ESRI Shapefile" || n.size() <= 10) return n;
+    for (const auto& [lang, kurz] : {std::pair{"breite", "b"},
+                                     {"laenge", "l"},
+                                     {"minuten", "min"},
+                                     {"sekunden", "sek"},
+                                     {"streifen", "streif"},
+                                     {"meridian", "merid"}})
+        if (const auto pos = n.find(lang); pos != std::string::npos)
+            n.replace(pos, std::string_view(lang).size(), kurz);
+    return n;
+}
+
+struct Gisziel::Daten {
+    std::string datei, treiber;
+    std::string geraet; // a device written into: the file goes there when complete
+    std::unique_ptr<std::remove_pointer_t<GDALDatasetH>, DatensatzZu> ds;
+    OGRLayerH ebene = nullptr;
+    OGRFeatureDefnH defn = nullptr;
+    std::vector<int> eigeneFelder; // field index of each own column
+    std::vector<std::pair<Aus, int>> felder;
+    int beschreibung = -1, name = -1; // KML and GPX: the fields that show the results
+    bool nameVonEingabe = false;
+    bool zahlen = false;
+    bool fertig = false;
+    std::size_t inTransaktion = 0;
+
+    [[noreturn]] void scheitere(const std::string& was) const {
+        throw Gisschreibfehler(Letzter(datei + ": " + was));
+    }
+
+    int neuesFeld(const std::string& gewuenscht) {
+        // A name that stands already (an own column "breite") gets "_2", "_3", ...
+        std::string name = Spaltenname(gewuenscht, treiber);
+        for (int n = 2; OGR_FD_GetFieldIndex(OGR_L_GetLayerDefn(ebene), name.c_str()) >= 0; ++n)
+            name = Spaltenname(gewuenscht, treiber) + '_' + std::to_string(n);
+        OGRFieldDefnH f = OGR_Fld_Create(name.c_str(), OFTString);
+        const OGRErr e = OGR_L_CreateField(ebene, f, TRUE);
+        OGR_Fld_Destroy(f);
+        if (e != OGRERR_NONE) scheitere("Spalte »" + name + "« nicht anzulegen");
+        return OGR_FD_GetFieldCount(OGR_L_GetLayerDefn(ebene)) - 1;
+    }
+
+    // The results as lines "name: text", for KML descriptions.
+    std::string ergebnistext(const Punkt& p) const {
+        std::string text;
+        for (const auto& [aus, feld] : felder)
+            text += std::string(Ausgabefelder()[Index(aus)].spalte) + ": " + wert(p, aus) + '\n';
+        return text;
+    }
+
+    std::string wert(const Punkt& p, Aus aus) const {
+        return zahlen ? AlsZahl(Ausgabefelder()[Index(aus)].zahl, p.text(aus)) : p.text(aus);
+    }
+};
+
+Gisziel::Gisziel(const std::string& datei, const std::string& treiber, const std::string& ebene,
+                 const std::vector<std::string>& eigene, const std::vector<Aus>& felder,
+                 bool zahlen, bool ueberschreiben)
+    : d(std::make_unique<Daten>()) {
+    GdalVorbereiten();
+    d->datei = datei;
+    d->treiber = treiber;
+    d->zahlen = zahlen;
+    std::error_code fehler;
+    const auto art = std::filesystem::status(datei, fehler).type();
+    using Art = std::filesystem::file_type;
+    if (art == Art::character || art == Art::fifo || art == Art::socket) {
+        // Drivers write only files they can seek in, and some never tell a
+        // failed write: the file is made aside and copied into the device.
+        d->geraet = datei;
+        d->datei = (std::filesystem::temp_directory_path() /
+                    ("kartovex-konvert-" + std::to_string(getpid()) + Endung(treiber)))
+                       .string();
+        for (const auto& alt : Dateien(d->datei, treiber))
+            std::filesystem::remove(alt, fehler);
+    } else if (art != std::filesystem::file_type::not_found) {
+        if (!ueberschreiben)
+            throw Gisschreibfehler(datei + ": die Datei besteht schon (--overwrite ersetzt sie)");
+        if (art != std::filesystem::file_type::regular)
+            throw Gisschreibfehler(datei + ": keine Datei, die sich ersetzen ließe");
+        for (const auto& alt : Dateien(datei, treiber))
+            std::filesystem::remove(alt, fehler);
+    }
+    GDALDriverH t = GDALGetDriverByName(treiber.c_str());
+    if (!t) throw Gisfehler("GDAL kennt den Treiber »" + treiber + "« nicht");
+    const bool gpx = treiber == "GPX", kml = treiber == "KML";
+    // GPX takes columns beyond its own schema only as extensions.
+    const char* gpxOptionen[] = {"GPX_USE_EXTENSIONS=YES", nullptr};
+    CPLErrorReset();
+    d->ds.reset(GDALCreate(t, d->datei.c_str(), 0, 0, 0, GDT_Unknown,
+                           gpx ? const_cast<char**>(gpxOptionen) : nullptr));
+    if (!d->ds) d->scheitere("nicht anzulegen");
+    OGRSpatialReferenceH wgs84 = OSRNewSpatialReference(nullptr);
+    OSRImportFromEPSG(wgs84, 4326);
+    OSRSetAxisMappingStrategy(wgs84, OAMS_TRADITIONAL_GIS_ORDER);
+    const std::string name = gpx ? "waypoints" : ebene;
+    d->ebene = GDALDatasetCreateLayer(d->ds.get(), name.c_str(), wgs84, wkbPoint, nullptr);
+    OSRDestroySpatialReference(wgs84);
+    if (!d->ebene) d->scheitere("Ebene nicht anzulegen");
+    const auto vorhanden = [&](const char* feld) {
+        return OGR_FD_GetFieldIndex(OGR_L_GetLayerDefn(d->ebene), feld);
+    };
+    for (const std::string& eigen : eigene) {
+        const int i = vorhanden(eigen.c_str());
+        // GPX and KML have fields of their own (name, ele, Description):
+        // an own column of that name goes into it.
+        d->eigeneFelder.push_back((gpx || kml) && i >= 0 ? i : d->neuesFeld(eigen));
+        if (i >= 0 && (eigen == "name" || eigen == "Name")) d->nameVonEingabe = true;
+    }
+    d->name = vorhanden(kml ? "Name" : "name");
+    if (kml) {
+        d->beschreibung = vorhanden("Description");
+        for (Aus a : felder)
+            d->felder.emplace_back(a, -1);
+    } else {
+        for (Aus a : felder)
+            d->felder.emplace_back(a, d->neuesFeld(std::string(Ausgabefelder()[Index(a)].spalte)));
+    }
+    d->defn = OGR_L_GetLayerDefn(d->ebene);
+}
+
+Gisziel::~Gisziel() {
+    if (d->fertig && d->geraet.empty()) return;
+    d->ds.reset();
+    std::error_code fehler;
+    for (const auto& datei : Dateien(d->datei, d->treiber))
+        std::filesystem::remove(datei, fehler);
+}
+
+void Gisziel::schreibe(std::uint64_t, const Punkt& p) {
+    if (!p.meldung.empty() || !p.meldungen.empty()) return;
+    // Many features per transaction: GeoPackage writes them at once.
+    if (d->inTransaktion == 0) GDALDatasetStartTransaction(d->ds.get(), FALSE);
+    Objektzeiger f(OGR_F_Create(d->defn));
+    for (std::size_t k = 0; k < d->eigeneFelder.size() && k < p.eigene.size(); ++k)
+        if (!p.eigene[k].empty())
+            OGR_F_SetFieldString(f.get(), d->eigeneFelder[k], p.eigene[k].c_str());
+    for (const auto& [aus, feld] : d->felder)
+        if (feld >= 0) OGR_F_SetFieldString(f.get(), feld, d->wert(p, aus).c_str());
+    if (d->name >= 0 && !OGR_F_IsFieldSetAndNotNull(f.get(), d->name))
+        OGR_F_SetFieldString(f.get(), d->name, p.text(Aus::texREFAUS).c_str());
+    if (d->beschreibung >= 0) {
+        std::string text =
+            OGR_F_IsFieldSetAndNotNull(f.get(), d->beschreibung)
+                ? OGR_F_GetFieldAsString(f.get(), d->beschreibung) + std::string("\n")
+                : std::string();
+        OGR_F_SetFieldString(f.get(), d->beschreibung, (text + d->ergebnistext(p)).c_str());
+    }
+    double lage[2];
+    for (int i = 0; i < 2; ++i) {
+        const std::string zahl =
+            AlsZahl(Zahlform::Winkel, p.text(i ? Aus::texBreiteAUS : Aus::texLaengeAUS));
+        std::from_chars(zahl.data(), zahl.data() + zahl.size(), lage[i]);
+    }
+    OGRGeometryH g = OGR_G_CreateGeometry(wkbPoint);
+    OGR_G_SetPoint_2D(g, 0, lage[0], lage[1]);
+    OGR_F_SetGeometryDirectly(f.get(), g);
+    CPLErrorReset();
+    if (OGR_L_CreateFeature(d->ebene, f.get()) != OGRERR_NONE ||
+        CPLGetLastErrorType() >= CE_Failure)
+        d->scheitere("Schreibfehler");
+    if (++d->inTransaktion == 100000) {
+        d->inTransaktion = 0;
+        if (GDALDatasetCommitTransaction(d->ds.get()) == OGRERR_FAILURE)
+            d->scheitere("Schreibfehler");
+    }
+}
+
+void Gisziel::schliesse() {
+    CPLErrorReset();
+    if (d->inTransaktion > 0 && GDALDatasetCommitTransaction(d->ds.get()) == OGRERR_FAILURE)
+        d->scheitere("Schreibfehler");
+    d->inTransaktion = 0;
+    // Closing writes what the driver still holds (GeoJSON, KML, FlatGeobuf).
+    GDALClose(d->ds.release());
+    if (CPLGetLastErrorType() >= CE_Failure) d->scheitere("Schreibfehler beim Abschließen");
+    if (!d->geraet.empty()) Kopiere(d->datei, d->geraet);
+    d->fertig = true;
 }
 
 } // namespace kartovex::konvert

@@ -24,24 +24,65 @@ void Textziel::schreibe(std::uint64_t nummer, const Punkt& p) {
 void Textziel::leere() {
     aus.write(puffer.data(), std::streamsize(puffer.size()));
     puffer.clear();
-    if (!aus.good()) throw Gisfehler("Schreiben in die Ausgabe gescheitert");
+    if (!aus.good()) throw Gisschreibfehler("Schreiben in die Ausgabe gescheitert");
 }
 
 void Textziel::schliesse() {
     puffer += Schluss(form);
     leere();
     aus.flush();
-    if (!aus.good()) throw Gisfehler("Schreiben in die Ausgabe gescheitert");
+    if (!aus.good()) throw Gisschreibfehler("Schreiben in die Ausgabe gescheitert");
+}
+
+Zeilenquelle::Zeilenquelle(std::istream& ein, int format, const Zeilenform& form, bool kopfzeile)
+    : ein(ein), format(format), form(form) {
+    std::string zeile;
+    if (!Zeile(zeile)) return;
+    // Spreadsheets often start a UTF-8 file with a byte order mark.
+    if (zeile.starts_with("\xEF\xBB\xBF")) zeile.erase(0, 3);
+    std::vector<std::string> eigene = EigeneFelder(format, zeile, form.trenner);
+    this->form.eigeneSpalten = eigene.size();
+    if (kopfzeile) {
+        namen = std::move(eigene);
+        kopf = 1;
+        return;
+    }
+    for (std::size_t k = 0; k < eigene.size(); ++k)
+        namen.push_back("feld" + std::to_string(Formatfelder(format) + k + 1));
+    erste = std::move(zeile);
+}
+
+bool Zeilenquelle::Zeile(std::string& zeile) {
+    if (!std::getline(ein, zeile)) {
+        if (ein.bad()) throw Gisfehler("Lesefehler");
+        return false;
+    }
+    if (!zeile.empty() && zeile.back() == '\r') zeile.pop_back();
+    return true;
+}
+
+bool Zeilenquelle::naechstes(Objekt& o) {
+    o = Objekt{};
+    o.format = format;
+    o.form = form;
+    if (erste) {
+        o.zeile = std::move(*erste);
+        erste.reset();
+    } else if (!Zeile(o.zeile)) {
+        return false;
+    }
+    o.leer = o.zeile.find_first_not_of(' ') == std::string::npos;
+    return true;
 }
 
 Punkt KonvertiereObjekt(Objekt o) {
     Punkt p;
     if (o.meldung.empty()) {
-        p = KonvertiereZeile(o.format, o.zeile);
+        p = KonvertiereZeile(o.format, o.zeile, o.form);
     } else {
         p.meldung = std::move(o.meldung);
     }
-    p.eigene = std::move(o.eigene);
+    if (o.form.eigeneSpalten == 0) p.eigene = std::move(o.eigene);
     return p;
 }
 
@@ -54,7 +95,7 @@ struct Block {
     std::vector<Punkt> punkte;
 };
 
-bool Lies(Gisquelle& quelle, Block& b) {
+bool Lies(Objektquelle& quelle, Block& b) {
     b.objekte.resize(ObjekteJeBlock);
     std::size_t n = 0;
     while (n < ObjekteJeBlock && quelle.naechstes(b.objekte[n]))
@@ -73,26 +114,31 @@ std::future<void> Starte(Block& b, unsigned threads) {
             teile.push_back(std::async(std::launch::async, [&b, von, teil] {
                 const std::size_t bis = std::min(b.objekte.size(), von + teil);
                 for (std::size_t i = von; i < bis; ++i)
-                    b.punkte[i] = KonvertiereObjekt(std::move(b.objekte[i]));
+                    if (!b.objekte[i].leer)
+                        b.punkte[i] = KonvertiereObjekt(std::move(b.objekte[i]));
             }));
         for (auto& t : teile)
             t.get();
     });
 }
 
-void Melde(Laufstand& stand, std::ostream* meldungen, std::uint64_t nummer,
-           const std::string& text) {
-    const std::string zeile = "Objekt " + std::to_string(nummer) + ": " + Einzeilig(text);
+void Melde(Laufstand& stand, std::ostream* meldungen, std::string_view einheit,
+           std::uint64_t nummer, const std::string& text) {
+    const std::string zeile =
+        std::string(einheit) + ' ' + std::to_string(nummer) + ": " + Einzeilig(text);
     if (stand.ersteMeldungen.size() < GemerkteMeldungen) stand.ersteMeldungen.push_back(zeile);
     if (meldungen) *meldungen << zeile << '\n';
 }
 
-void Schreibe(const Block& b, Punktziel& ziel, Laufstand& stand, std::ostream* meldungen) {
-    for (const Punkt& p : b.punkte) {
-        const std::uint64_t nummer = ++stand.objekte;
-        if (!p.meldung.empty()) Melde(stand, meldungen, nummer, p.meldung);
+void Schreibe(const Block& b, Punktziel& ziel, Laufstand& stand, std::ostream* meldungen,
+              std::string_view einheit, std::uint64_t vorweg) {
+    for (std::size_t i = 0; i < b.punkte.size(); ++i) {
+        const std::uint64_t nummer = vorweg + ++stand.objekte;
+        if (b.objekte[i].leer) continue;
+        const Punkt& p = b.punkte[i];
+        if (!p.meldung.empty()) Melde(stand, meldungen, einheit, nummer, p.meldung);
         for (const std::string& m : p.meldungen)
-            Melde(stand, meldungen, nummer, m);
+            Melde(stand, meldungen, einheit, nummer, m);
         if (!p.meldung.empty() || !p.meldungen.empty()) ++stand.fehler;
         ++stand.punkte;
         ziel.schreibe(nummer, p);
@@ -105,7 +151,7 @@ void Schreibe(const Block& b, Punktziel& ziel, Laufstand& stand, std::ostream* m
 // The calling thread reads the next block and writes the last one while the
 // workers convert the current one: GDAL sees one thread only, and at most
 // two blocks are in memory.
-Laufstand KonvertiereObjekte(Gisquelle& quelle, Punktziel& ziel, std::ostream* meldungen,
+Laufstand KonvertiereObjekte(Objektquelle& quelle, Punktziel& ziel, std::ostream* meldungen,
                              unsigned threads,
                              const std::function<bool(const Laufstand&)>& weiter) {
     SammleMeldungen();
@@ -123,7 +169,7 @@ Laufstand KonvertiereObjekte(Gisquelle& quelle, Punktziel& ziel, std::ostream* m
         mehr = Lies(quelle, naechster);
         laufend.get();
         if (mehr) laufend = Starte(naechster, std::max(1u, threads));
-        Schreibe(bloecke[jetzt], ziel, stand, meldungen);
+        Schreibe(bloecke[jetzt], ziel, stand, meldungen, quelle.einheit(), quelle.vorweg());
         stand.sekunden = std::chrono::duration<double>(Uhr::now() - start).count();
         if (weiter && !weiter(stand)) {
             if (laufend.valid()) laufend.get();
@@ -132,7 +178,7 @@ Laufstand KonvertiereObjekte(Gisquelle& quelle, Punktziel& ziel, std::ostream* m
         }
         jetzt = 1 - jetzt;
     }
-    ziel.schliesse();
+    if (!stand.abgebrochen) ziel.schliesse();
     stand.sekunden = std::chrono::duration<double>(Uhr::now() - start).count();
     return stand;
 }

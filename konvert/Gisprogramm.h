@@ -18,10 +18,12 @@ struct Gisauftrag {
     bool aktiv() const { return !ein.empty() || !aus.empty(); }
 };
 
-// Runs the conversion of a GIS layer with the output options of `o`; the
-// records go to standard output unless --out names a file. Returns the exit
-// code: 0 all converted, 1 a feature had a message, 2 the input could not be
-// read, 3 the output could not be written.
-int GisLauf(const Gisauftrag& auftrag, const Optionen& o, std::ostream& fehler);
+// Runs the conversion of a GIS layer (--in) or of the lines of `datei` ("-":
+// standard input) with the options of `o`; the records go to standard output
+// unless --out names a GIS file. Returns the exit code: 0 all converted, 1 an
+// input had a message, 2 the input could not be read, 3 the output could not
+// be written (the output file is then removed).
+int GisLauf(const Gisauftrag& auftrag, const Optionen& o, const std::string& datei,
+            std::ostream& fehler);
 
 } // namespace kartovex::konvert

@@ -37,7 +37,11 @@ void Hilfe(std::ostream& aus) {
     aus << "Aufruf: " << Programm
         << " --format FORMAT [--json | --geojson] [--columns GRUPPEN]\n"
            "       [--numbers] [--delimiter ZEICHEN] [--separator ZEICHEN] [--header]\n"
-           "       [--threads N] [DATEI]\n\n"
+           "       [--threads N] [DATEI]\n"
+           "       "
+        << Programm
+        << " [--format FORMAT] [--in GISDATEI [--layer EBENE]]\n"
+           "       [--out GISDATEI [--driver TREIBER] [--overwrite]] [...] [DATEI]\n\n"
            "Liest einen Punkt je Zeile aus DATEI (ohne DATEI oder mit - von der\n"
            "Standardeingabe) und schreibt jeden Punkt in allen Formaten als CSV\n"
            "(Trennzeichen ';', Kopfzeile mit den Feldnamen) oder mit --json als\n"
@@ -68,6 +72,19 @@ void Hilfe(std::ostream& aus) {
            "  --header             die erste Zeile ist eine Kopfzeile: nicht rechnen, die\n"
            "                       Namen eigener Spalten übernehmen\n"
            "  --threads N          Zahl der rechnenden Threads (Vorgabe: alle Kerne)\n"
+           "  --in GISDATEI        statt Zeilen die Punkte einer Ebene einer GIS-Datei lesen\n"
+           "                       (GPX, KML, GeoPackage, Shapefile, GeoJSON, FlatGeobuf,\n"
+           "                       CSV mit Geometriespalte); --format entfällt, die\n"
+           "                       Attribute sind eigene Spalten, Meldungen nennen die\n"
+           "                       Objektnummer\n"
+           "  --layer EBENE        diese Ebene lesen (Vorgabe: die erste mit Punkten; GPX:\n"
+           "                       die Wegpunkte, ohne solche die Spurpunkte)\n"
+           "  --out GISDATEI       die Punkte ohne Meldung als GIS-Datei in WGS 84 schreiben,\n"
+           "                       das Format nach der Endung: .gpkg, .shp, .gpx, .kml,\n"
+           "                       .fgb, .geojson\n"
+           "  --driver TREIBER     das Format für --out: GPKG, \"ESRI Shapefile\", GPX, KML,\n"
+           "                       FlatGeobuf oder GeoJSON\n"
+           "  --overwrite          eine bestehende Datei von --out ersetzen\n"
            "  -h, --help           diese Hilfe zeigen\n"
            "  --version            die Versionsnummer zeigen\n\n"
            "Formate und Zeilenaufbau:\n";
@@ -76,7 +93,8 @@ void Hilfe(std::ostream& aus) {
             << Zeilenaufbau(f) << "\n";
     aus << "\nRückgabewert: 0 alle Zeilen gerechnet, 1 mindestens eine Zeile mit Meldung,\n"
            "2 falscher Aufruf oder Datei nicht lesbar, 3 Schreibfehler bei der Ausgabe\n"
-           "(der Lauf endet beim ersten).\n";
+           "(der Lauf endet beim ersten und löscht eine halb geschriebene GIS-Datei) oder\n"
+           "die Datei von --out besteht schon.\n";
 }
 
 int Aufruffehler(const std::string& text) {
@@ -219,16 +237,14 @@ int main(int argc, char* argv[]) {
         }
         if (angehaengt) return Aufruffehler(a + " nimmt keinen Wert");
     }
-    if (!gis.ein.empty()) {
-        if (datei != "-") return Aufruffehler("--in oder DATEI, nicht beide");
-        if (o.form.json && o.form.geojson)
-            return Aufruffehler("--json oder --geojson, nicht beide");
+    if (!gis.ein.empty() && datei != "-") return Aufruffehler("--in oder DATEI, nicht beide");
+    if (!formatDa && gis.ein.empty()) return Aufruffehler("--format fehlt");
+    if (o.form.json && o.form.geojson) return Aufruffehler("--json oder --geojson, nicht beide");
+    if (gis.aktiv()) {
         std::signal(SIGPIPE, SIG_IGN);
         modKartovex::setDezimaltrenner(Dezimaltrenner());
-        return GisLauf(gis, o, std::cerr);
+        return GisLauf(gis, o, datei, std::cerr);
     }
-    if (!formatDa) return Aufruffehler("--format fehlt");
-    if (o.form.json && o.form.geojson) return Aufruffehler("--json oder --geojson, nicht beide");
 
     std::ifstream dateistrom;
     if (datei != "-") {

@@ -4,6 +4,8 @@
 
 #include <cmath>
 #include <cstdio>
+#include <fstream>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -260,4 +262,119 @@ TEST(Gis, ObjektAusBezug) {
     EXPECT_FALSE(BezugAusEpsg(32661));
     EXPECT_EQ(ObjektAus({}, std::nan(""), 1).meldung,
               "Das Objekt hat keine endlichen Koordinaten.");
+}
+
+namespace {
+
+// What ogrinfo lists of a file's layer: every feature with its fields.
+std::string Ogrinfo(const std::string& datei, const std::string& ebene = "") {
+    return Shell("ogrinfo -ro -al -q " + datei + " " + ebene).aus;
+}
+
+std::size_t Anzahl(const std::string& text, const std::string& teil) {
+    std::size_t n = 0;
+    for (auto pos = text.find(teil); pos != std::string::npos; pos = text.find(teil, pos + 1))
+        ++n;
+    return n;
+}
+
+} // namespace
+
+// Each output format holds one point feature per converted input, with the
+// attributes and the results, as GDAL reads it back.
+TEST(Gis, JedesAusgabeformat) {
+    const std::string ein = Schreibe("quelle.gpkg", "GPKG");
+    const struct {
+        const char* name;
+        const char* ebene;
+        const char* text; // in what ogrinfo lists of the first feature
+    } faelle[] = {
+        {"o.gpkg", "", "utmref (String) = 32U  NU  7159565251"},
+        {"o.shp", "", "gk_merid (String) = E009°"},
+        {"o.gpx", "waypoints", "ogr_utmref (String) = 32U  NU  7159565251"},
+        {"o.kml", "", "utm_rechts: 0571595"},
+        {"o.fgb", "", "breite_minuten (String) = 26.179960"},
+        {"o.geojson", "", "laenge (String) = E009.967967"},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.name);
+        const std::string aus = Datei(f.name);
+        std::remove(aus.c_str());
+        const Ergebnis e = Shell("$K --in " + ein + " --out " + aus);
+        EXPECT_EQ(e.status, 0) << e.fehler;
+        EXPECT_EQ(e.aus + e.fehler, "");
+        const std::string info = Ogrinfo(aus, f.ebene);
+        EXPECT_EQ(Anzahl(info, "POINT ("), 2u) << info;
+        EXPECT_EQ(Anzahl(info, "POINT (9.967967 48.436333)"), 1u) << info;
+        EXPECT_NE(info.find("Kapstadt"), std::string::npos) << info;
+        EXPECT_NE(info.find(f.text), std::string::npos) << info;
+    }
+}
+
+// A GPX waypoint is named by its UTMREF unless the input names it; text
+// lines write the same numbers as features of any file.
+TEST(Gis, TextzeilenInEineGisdatei) {
+    const std::string gpx = Datei("zeilen.gpx"), gpkg = Datei("zeilen.gpkg");
+    std::remove(gpx.c_str());
+    std::remove(gpkg.c_str());
+    const std::string zeilen =
+        "breite;laenge;ns;ew;notiz\n48.4363326641023;9.96796724981198;;;Ulm\n\n48;9x\n";
+    EXPECT_EQ(Shell("$K --format 1 --header --out " + gpx + " $EIN", zeilen).status, 1);
+    EXPECT_NE(Ogrinfo(gpx).find("name (String) = 32U  NU  7159565251"), std::string::npos);
+    const Ergebnis e = Shell("$K --format 1 --header --numbers --out " + gpkg + " $EIN", zeilen);
+    EXPECT_EQ(e.status, 1);
+    EXPECT_EQ(e.fehler, "Zeile 4: Die Eingabe von x ist für die Länge nicht zulässig!\n"
+                        "kartovex-konvert: 1 Zeile mit Meldung fehlt in der Ausgabedatei.\n");
+    const std::string info = Ogrinfo(gpkg);
+    EXPECT_EQ(Anzahl(info, "POINT ("), 1u) << info;
+    EXPECT_NE(info.find("notiz (String) = Ulm"), std::string::npos) << info;
+    EXPECT_NE(info.find("breite (String) = 48.436333"), std::string::npos) << info;
+}
+
+// No output file is replaced without --overwrite; a failed write ends the
+// run with exit code 3 and leaves no file behind.
+TEST(Gis, UeberschreibenUndSchreibfehler) {
+    const std::string ein = Schreibe("q.geojson", "GeoJSON"), aus = Datei("da.gpkg"),
+                      gross = Datei("gross.txt"), halb = Datei("halb.gpkg");
+    std::ofstream(aus) << "alt";
+    Ergebnis e = Shell("$K --in " + ein + " --out " + aus);
+    EXPECT_EQ(e.status, 3);
+    EXPECT_NE(e.fehler.find("die Datei besteht schon (--overwrite ersetzt sie)"),
+              std::string::npos);
+    EXPECT_EQ(Lies(aus), "alt");
+    EXPECT_EQ(Shell("$K --in " + ein + " --out " + aus + " --overwrite").status, 0);
+    EXPECT_EQ(Anzahl(Ogrinfo(aus), "POINT ("), 2u);
+    for (const char* treiber : {"GPKG", "GeoJSON", "KML", "FlatGeobuf"}) {
+        SCOPED_TRACE(treiber);
+        e = Shell("$K --in " + ein + " --driver " + treiber + " --out /dev/full");
+        EXPECT_EQ(e.status, 3);
+        EXPECT_EQ(e.fehler,
+                  "kartovex-konvert: /dev/full: Schreibfehler: No space left on device\n");
+    }
+    // A file size limit makes the GeoPackage fail half way.
+    {
+        std::ofstream z(gross);
+        for (int i = 0; i < 20000; ++i)
+            z << "48.5;9.5\n";
+    }
+    e = Shell("(trap '' XFSZ; ulimit -f 100; $K --format 1 --out " + halb + " " + gross + ")");
+    EXPECT_EQ(e.status, 3) << e.fehler;
+    EXPECT_NE(e.fehler.find("kartovex-konvert: " + halb + ": "), std::string::npos) << e.fehler;
+    EXPECT_FALSE(std::ifstream(halb).good());
+    EXPECT_EQ(Shell("$K --in " + ein + " --out " + Datei("x.txt")).status, 2);
+    EXPECT_NE(Shell("$K --in " + ein + " --driver Excel --out " + Datei("x.xls"))
+                  .fehler.find("unbekannter Ausgabetreiber »Excel«"),
+              std::string::npos);
+}
+
+// Shapefile column names have at most ten characters, all different.
+TEST(Gis, SpaltennamenFuerShapefile) {
+    std::set<std::string> namen;
+    for (const kartovex::Ausgabefeld& f : kartovex::Ausgabefelder()) {
+        const std::string kurz = Spaltenname(f.spalte, "ESRI Shapefile");
+        EXPECT_LE(kurz.size(), 10u) << kurz;
+        EXPECT_TRUE(namen.insert(kurz).second) << kurz;
+        EXPECT_EQ(Spaltenname(f.spalte, "GPKG"), f.spalte);
+    }
+    EXPECT_EQ(Spaltenname("gms_laenge_sekunden", "ESRI Shapefile"), "gms_l_sek");
 }
