@@ -19,6 +19,7 @@
 
 #include "geodesy/modKartovex.h"
 #include "konvert/Datensatz.h"
+#include "konvert/Gisnamen.h"
 #include "konvert/Schreiber.h"
 
 namespace kartovex::konvert {
@@ -76,13 +77,6 @@ void GdalVorbereiten() {
         CPLSetErrorHandler(CPLQuietErrorHandler);
         GDALAllRegister();
     });
-}
-
-bool IstGisdateiname(std::string_view datei) {
-    const std::string endung = Kleinbuchstaben(std::filesystem::path(datei).extension().string());
-    for (const char* e : {".gpx", ".kml", ".gpkg", ".shp", ".geojson", ".json", ".fgb"})
-        if (endung == e) return true;
-    return false;
 }
 
 std::optional<Bezug> BezugAusEpsg(int epsg) {
@@ -177,6 +171,7 @@ struct Gisquelle::Daten {
     Bezug bezug;
     OGRCoordinateTransformationH umrechnung = nullptr;
     OGRSpatialReferenceH wgs84 = nullptr;
+    std::int64_t gelesen = 0, gesamt = -1;
 
     ~Daten() {
         if (umrechnung) OCTDestroyCoordinateTransformation(umrechnung);
@@ -274,6 +269,7 @@ Gisquelle::Gisquelle(const std::string& datei, const std::string& ebene)
     for (int i = 0; i < OGR_FD_GetFieldCount(defn); ++i)
         d->spalten.emplace_back(OGR_Fld_GetNameRef(OGR_FD_GetFieldDefn(defn, i)));
     d->waehleBezug();
+    d->gesamt = OGR_L_GetFeatureCount(d->ebene, 0);
     OGR_L_ResetReading(d->ebene);
 }
 
@@ -297,7 +293,11 @@ std::vector<std::string> Gisquelle::ebenen() const {
 }
 
 std::int64_t Gisquelle::anzahl() const {
-    return OGR_L_GetFeatureCount(d->ebene, 0);
+    return d->gesamt;
+}
+
+double Gisquelle::anteil() const {
+    return d->gesamt > 0 ? std::min(1.0, double(d->gelesen) / double(d->gesamt)) : -1;
 }
 
 bool Gisquelle::naechstes(Objekt& o) {
@@ -309,6 +309,7 @@ bool Gisquelle::naechstes(Objekt& o) {
         return false;
     }
     o = d->objekt(f.get());
+    ++d->gelesen;
     return true;
 }
 
@@ -318,23 +319,13 @@ namespace kartovex::konvert {
 
 namespace {
 
-struct Ausgabeformat {
-    const char* treiber;
-    const char* endungen[2];
-};
-constexpr Ausgabeformat Ausgabeformate[] = {
-    {"GPKG", {".gpkg", nullptr}},      {"ESRI Shapefile", {".shp", nullptr}},
-    {"GPX", {".gpx", nullptr}},        {"KML", {".kml", nullptr}},
-    {"FlatGeobuf", {".fgb", nullptr}}, {"GeoJSON", {".geojson", ".json"}},
-};
-
 constexpr std::string_view AusgabeformatNamen =
     "GPKG, \"ESRI Shapefile\", GPX, KML, FlatGeobuf, GeoJSON";
 
 // The extension of a driver's files.
 std::string Endung(const std::string& treiber) {
-    for (const Ausgabeformat& f : Ausgabeformate)
-        if (treiber == f.treiber) return f.endungen[0];
+    for (const Gisformat& f : Gisformate)
+        if (treiber == f.treiber) return std::string(f.endung);
     return {};
 }
 
@@ -367,18 +358,17 @@ void Kopiere(const std::string& von, const std::string& nach) {
 } // namespace
 
 std::string Ausgabetreiber(const std::string& datei, const std::string& treiber) {
-    const std::string endung = Kleinbuchstaben(std::filesystem::path(datei).extension().string());
-    for (const Ausgabeformat& f : Ausgabeformate) {
-        if (!treiber.empty()
-                ? Kleinbuchstaben(treiber) == Kleinbuchstaben(f.treiber)
-                : (endung == f.endungen[0] || (f.endungen[1] && endung == f.endungen[1])))
-            return f.treiber;
+    if (treiber.empty()) {
+        if (const Gisformat* f = GisformatVon(datei); f && f->schreibbar)
+            return std::string(f->treiber);
+        throw Gisfehler(datei + ": das Ausgabeformat ist an der Endung nicht zu erkennen (.gpkg, "
+                                ".shp, .gpx, .kml, .fgb, .geojson; sonst --driver)");
     }
-    if (!treiber.empty())
-        throw Gisfehler("unbekannter Ausgabetreiber »" + treiber + "« (" +
-                        std::string(AusgabeformatNamen) + ")");
-    throw Gisfehler(datei + ": das Ausgabeformat ist an der Endung nicht zu erkennen (.gpkg, .shp, "
-                            ".gpx, .kml, .fgb, .geojson; sonst --driver)");
+    for (const Gisformat& f : Gisformate)
+        if (f.schreibbar && Kleinbuchstaben(treiber) == Kleinbuchstaben(f.treiber))
+            return std::string(f.treiber);
+    throw Gisfehler("unbekannter Ausgabetreiber »" + treiber + "« (" +
+                    std::string(AusgabeformatNamen) + ")");
 }
 
 std::string Spaltenname(std::string_view name, const std::string& treiber) {
@@ -479,7 +469,13 @@ Gisziel::Gisziel(const std::string& datei, const std::string& treiber, const std
     OSRImportFromEPSG(wgs84, 4326);
     OSRSetAxisMappingStrategy(wgs84, OAMS_TRADITIONAL_GIS_ORDER);
     const std::string name = gpx ? "waypoints" : ebene;
-    d->ebene = GDALDatasetCreateLayer(d->ds.get(), name.c_str(), wgs84, wkbPoint, nullptr);
+    // No spatial index: building it took GeoPackage five times as long as
+    // writing the points, and FlatGeobuf's would hold every feature back
+    // and sort them out of input order. A GIS can build one when it wants.
+    const char* ebenenOptionen[] = {"SPATIAL_INDEX=NO", nullptr};
+    const bool ohneIndex = treiber == "GPKG" || treiber == "FlatGeobuf";
+    d->ebene = GDALDatasetCreateLayer(d->ds.get(), name.c_str(), wgs84, wkbPoint,
+                                      ohneIndex ? const_cast<char**>(ebenenOptionen) : nullptr);
     OSRDestroySpatialReference(wgs84);
     if (!d->ebene) d->scheitere("Ebene nicht anzulegen");
     const auto vorhanden = [&](const char* feld) {

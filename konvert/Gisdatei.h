@@ -36,10 +36,6 @@ inline constexpr std::string_view GisFormate =
 // Sets GDAL up once for this program: its drivers, no network access.
 void GdalVorbereiten();
 
-// Whether a file name is one GDAL should open rather than read as lines:
-// it ends in one of the extensions of GisFormate but .csv.
-bool IstGisdateiname(std::string_view datei);
-
 // One feature of a layer, ready for KonvertiereZeile: the position as the
 // text of an input line of `format`, or the reason it has none.
 struct Objekt {
@@ -65,6 +61,8 @@ public:
     virtual std::int64_t anzahl() const = 0;
     // What an input is called in messages: "Objekt" or "Zeile".
     virtual std::string_view einheit() const = 0;
+    // The share of the input read so far, 0 to 1; -1 when not known.
+    virtual double anteil() const = 0;
     // How many were read before the first input (a header line): the
     // inputs are numbered after them.
     virtual std::uint64_t vorweg() const { return 0; }
@@ -109,6 +107,7 @@ public:
     const std::string& hinweis() const;
     std::int64_t anzahl() const override; // -1 when the driver would have to count
     bool naechstes(Objekt& o) override;
+    double anteil() const override;
     std::string_view einheit() const override { return "Objekt"; }
 
 private:

@@ -34,8 +34,9 @@ void Textziel::schliesse() {
     if (!aus.good()) throw Gisschreibfehler("Schreiben in die Ausgabe gescheitert");
 }
 
-Zeilenquelle::Zeilenquelle(std::istream& ein, int format, const Zeilenform& form, bool kopfzeile)
-    : ein(ein), format(format), form(form) {
+Zeilenquelle::Zeilenquelle(std::istream& ein, int format, const Zeilenform& form, bool kopfzeile,
+                           std::uint64_t groesse)
+    : ein(ein), format(format), form(form), groesse(groesse) {
     std::string zeile;
     if (!Zeile(zeile)) return;
     // Spreadsheets often start a UTF-8 file with a byte order mark.
@@ -59,6 +60,11 @@ bool Zeilenquelle::Zeile(std::string& zeile) {
     }
     if (!zeile.empty() && zeile.back() == '\r') zeile.pop_back();
     return true;
+}
+
+double Zeilenquelle::anteil() const {
+    const auto stelle = groesse > 0 ? std::int64_t(ein.tellg()) : -1;
+    return stelle >= 0 ? std::min(1.0, double(stelle) / double(groesse)) : -1;
 }
 
 bool Zeilenquelle::naechstes(Objekt& o) {
@@ -170,6 +176,7 @@ Laufstand KonvertiereObjekte(Objektquelle& quelle, Punktziel& ziel, std::ostream
         laufend.get();
         if (mehr) laufend = Starte(naechster, std::max(1u, threads));
         Schreibe(bloecke[jetzt], ziel, stand, meldungen, quelle.einheit(), quelle.vorweg());
+        stand.anteil = quelle.anteil();
         stand.sekunden = std::chrono::duration<double>(Uhr::now() - start).count();
         if (weiter && !weiter(stand)) {
             if (laufend.valid()) laufend.get();
@@ -178,7 +185,10 @@ Laufstand KonvertiereObjekte(Objektquelle& quelle, Punktziel& ziel, std::ostream
         }
         jetzt = 1 - jetzt;
     }
-    if (!stand.abgebrochen) ziel.schliesse();
+    if (!stand.abgebrochen) {
+        ziel.schliesse();
+        stand.anteil = 1;
+    }
     stand.sekunden = std::chrono::duration<double>(Uhr::now() - start).count();
     return stand;
 }

@@ -39,10 +39,13 @@ private:
 // it names them and is not converted), an empty line is not converted.
 class Zeilenquelle : public Objektquelle {
 public:
-    Zeilenquelle(std::istream& ein, int format, const Zeilenform& form, bool kopfzeile);
+    // groesse: the bytes of the input, 0 when not known (a pipe).
+    Zeilenquelle(std::istream& ein, int format, const Zeilenform& form, bool kopfzeile,
+                 std::uint64_t groesse = 0);
     bool naechstes(Objekt& o) override;
     const std::vector<std::string>& spalten() const override { return namen; }
     std::int64_t anzahl() const override { return -1; }
+    double anteil() const override;
     std::string_view einheit() const override { return "Zeile"; }
     std::uint64_t vorweg() const override { return kopf; }
 
@@ -54,6 +57,7 @@ private:
     std::vector<std::string> namen;
     std::optional<std::string> erste; // the first line, read ahead for its fields
     std::uint64_t kopf = 0;           // 1 with a header line
+    std::uint64_t groesse;
 };
 
 // What a run has done so far; handed to the progress callback after each block.
@@ -62,6 +66,7 @@ struct Laufstand {
     std::uint64_t punkte = 0;  // records written, with and without a message
     std::uint64_t fehler = 0;  // features with a message
     std::int64_t gesamt = -1;  // features of the layer, -1 when not known
+    double anteil = -1;        // share of the input read, -1 when not known
     double sekunden = 0;
     std::vector<std::string> ersteMeldungen; // "Objekt <n>: <text>" (or Zeile), the first few
     bool abgebrochen = false;

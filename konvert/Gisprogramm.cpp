@@ -2,9 +2,12 @@
 
 #include <unistd.h>
 
+#include <chrono>
+#include <csignal>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iostream>
 
 #include "konvert/Gislauf.h"
@@ -16,6 +19,25 @@ namespace {
 
 constexpr const char* Programm = "kartovex-konvert: ";
 
+volatile std::sig_atomic_t Signal = 0;
+
+extern "C" void Halt(int signal) {
+    Signal = signal;
+}
+
+// What is asked after each block: whether to go on, and the progress lines.
+std::function<bool(const Laufstand&)> Weiter(bool fortschritt, std::ostream& fehler) {
+    using Uhr = std::chrono::steady_clock;
+    return [fortschritt, &fehler, zuletzt = Uhr::time_point()](const Laufstand& s) mutable {
+        if (fortschritt && Uhr::now() - zuletzt >= std::chrono::milliseconds(100)) {
+            zuletzt = Uhr::now();
+            fehler << "Fortschritt " << s.objekte << ' '
+                   << (s.anteil < 0 ? -1 : int(s.anteil * 1000)) << std::endl;
+        }
+        return Signal == 0;
+    };
+}
+
 // The source of the run: the layer of --in, or the lines of DATEI.
 std::unique_ptr<Objektquelle> Quelle(const Gisauftrag& auftrag, const Optionen& o,
                                      const std::string& datei, std::ifstream& dateistrom) {
@@ -23,9 +45,12 @@ std::unique_ptr<Objektquelle> Quelle(const Gisauftrag& auftrag, const Optionen& 
     std::istream* ein = &std::cin;
     if (datei != "-") {
         dateistrom.open(datei, std::ios::binary);
-        if (!dateistrom || std::filesystem::is_directory(datei))
+        std::error_code fehler;
+        if (!dateistrom || std::filesystem::is_directory(datei, fehler))
             throw Gisfehler(datei + ": nicht lesbar");
-        ein = &dateistrom;
+        const auto groesse = std::filesystem::file_size(datei, fehler);
+        return std::make_unique<Zeilenquelle>(dateistrom, o.format, o.zeile, o.kopfzeile,
+                                              fehler ? 0 : groesse);
     }
     return std::make_unique<Zeilenquelle>(*ein, o.format, o.zeile, o.kopfzeile);
 }
@@ -62,7 +87,10 @@ int GisLauf(const Gisauftrag& auftrag, const Optionen& o, const std::string& dat
                 auftrag.aus, Ausgabetreiber(auftrag.aus, auftrag.treiber), ebene, form.eigene,
                 form.spalten, form.zahlen, auftrag.ueberschreiben);
         }
-        stand = KonvertiereObjekte(*quelle, *ziel, &fehler, o.threads);
+        for (int s : {SIGTERM, SIGINT, SIGHUP})
+            std::signal(s, Halt);
+        stand = KonvertiereObjekte(*quelle, *ziel, &fehler, o.threads,
+                                   Weiter(auftrag.fortschritt, fehler));
     } catch (const Gisfehler& f) {
         ziel.reset(); // a GIS file half written goes
         if (ausgabe.fehler() != 0) {
@@ -73,6 +101,12 @@ int GisLauf(const Gisauftrag& auftrag, const Optionen& o, const std::string& dat
         fehler << Programm << f.what() << '\n';
         return dynamic_cast<const Gisschreibfehler*>(&f) ? 3 : 2;
     }
+    if (stand.abgebrochen) {
+        ziel.reset(); // the output file goes
+        return 128 + Signal;
+    }
+    if (auftrag.fortschritt)
+        fehler << "Ergebnis " << stand.punkte - stand.fehler << ' ' << stand.fehler << std::endl;
     if ((form.geojson || !auftrag.aus.empty()) && stand.fehler > 0) {
         const std::string einheit(quelle->einheit());
         fehler << Programm << stand.fehler << ' '

@@ -85,6 +85,9 @@ void Hilfe(std::ostream& aus) {
            "  --driver TREIBER     das Format für --out: GPKG, \"ESRI Shapefile\", GPX, KML,\n"
            "                       FlatGeobuf oder GeoJSON\n"
            "  --overwrite          eine bestehende Datei von --out ersetzen\n"
+           "  --progress           für andere Programme: Zeilen \"Fortschritt N PROMILLE\"\n"
+           "                       und am Ende \"Ergebnis GERECHNET MIT_MELDUNG\" auf der\n"
+           "                       Standardfehlerausgabe\n"
            "  -h, --help           diese Hilfe zeigen\n"
            "  --version            die Versionsnummer zeigen\n\n"
            "Formate und Zeilenaufbau:\n";
@@ -217,6 +220,8 @@ int main(int argc, char* argv[]) {
                               : gis.treiber) = *w;
         } else if (a == "--overwrite") {
             gis.ueberschreiben = true;
+        } else if (a == "--progress") {
+            gis.fortschritt = true;
         } else if (a == "--header") {
             o.kopfzeile = true;
         } else if (a == "--separator" || a == "--delimiter") {

@@ -1,6 +1,8 @@
 // The entry window: choice of the input format, the examples, quit.
 #pragma once
 
+#include <QString>
+
 #include <string>
 
 #include "windows/Werkzeug.h"
@@ -25,6 +27,13 @@ public slots:
     // Ctrl+V and Shift+Insert: the clipboard's coordinate into the fields of
     // its format, ready for "Berechnung".
     void Einfuegen();
+    // "Datei umrechnen …": the file dialog for a file (or none yet).
+    void DateiUmrechnen(const QString& datei = {});
+
+protected:
+    // A file dropped on the window opens the file dialog for it.
+    void dragEnterEvent(QDragEnterEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
 
 private:
     void Laden();

@@ -378,3 +378,30 @@ TEST(Gis, SpaltennamenFuerShapefile) {
     }
     EXPECT_EQ(Spaltenname("gms_laenge_sekunden", "ESRI Shapefile"), "gms_l_sek");
 }
+
+// --progress tells another program how far the run is and what it gave; a
+// SIGTERM stops the run within its block and removes the output file.
+TEST(Gis, FortschrittUndAbbruch) {
+    const std::string gross = Datei("viele.txt"), aus = Datei("viele.gpkg");
+    {
+        std::ofstream z(gross);
+        for (int i = 0; i < 400000; ++i)
+            z << "48.5;9.5\n";
+        z << "48;9x\n";
+    }
+    std::remove(aus.c_str());
+    Ergebnis e = Shell("$K --format 1 --progress --columns dezimal --out " + aus + " " + gross);
+    EXPECT_EQ(e.status, 1);
+    EXPECT_NE(e.fehler.find("Fortschritt 4096 "), std::string::npos) << e.fehler;
+    EXPECT_TRUE(e.fehler.ends_with("Ergebnis 400000 1\n"
+                                   "kartovex-konvert: 1 Zeile mit Meldung fehlt in der "
+                                   "Ausgabedatei.\n"))
+        << e.fehler;
+    std::remove(aus.c_str());
+    e = Shell("$K --format 1 --progress --out " + aus + " " + gross + " 2>" + Datei("f") +
+              " & k=$!; until grep -q Fortschritt " + Datei("f") +
+              "; do sleep 0.02; done; kill -TERM $k; wait $k; echo $?");
+    EXPECT_EQ(e.aus, "143\n");
+    EXPECT_FALSE(std::ifstream(aus).good());
+    EXPECT_EQ(Lies(Datei("f")).find("Ergebnis"), std::string::npos);
+}
