@@ -13,6 +13,7 @@
 #include "windows/Programm.h"
 #include "windows/foAusgabe.h"
 #include "windows/foBerechnungen.h"
+#include "windows/foDatei.h"
 #include "windows/foEingang.h"
 
 namespace {
@@ -113,6 +114,14 @@ int main(int argc, char* argv[]) {
     a.show();
     (void)QTest::qWaitForWindowExposed(&a);
     Foto(a, "4_foAusgabe_leer");
+
+    // The file dialog as a dropped file opens it.
+    kartovex::Eingangsfenster().DateiUmrechnen(ziel.filePath("punkte.gpx"));
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* d = qobject_cast<foDatei*>(w)) {
+            (void)QTest::qWaitForWindowExposed(d);
+            Foto(*d, "5_foDatei");
+        }
     kartovex::Programmende();
     return fehler;
 }

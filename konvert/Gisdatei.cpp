@@ -398,6 +398,7 @@ struct Gisziel::Daten {
     bool zahlen = false;
     bool fertig = false;
     std::size_t inTransaktion = 0;
+    Objektzeiger merkmal; // the feature written for every point
 
     [[noreturn]] void scheitere(const std::string& was) const {
         throw Gisschreibfehler(Letzter(datei + ": " + was));
@@ -501,6 +502,7 @@ Gisziel::Gisziel(const std::string& datei, const std::string& treiber, const std
 }
 
 Gisziel::~Gisziel() {
+    d->merkmal.reset();
     if (d->fertig && d->geraet.empty()) return;
     d->ds.reset();
     std::error_code fehler;
@@ -512,20 +514,28 @@ void Gisziel::schreibe(std::uint64_t, const Punkt& p) {
     if (!p.meldung.empty() || !p.meldungen.empty()) return;
     // Many features per transaction: GeoPackage writes them at once.
     if (d->inTransaktion == 0) GDALDatasetStartTransaction(d->ds.get(), FALSE);
-    Objektzeiger f(OGR_F_Create(d->defn));
-    for (std::size_t k = 0; k < d->eigeneFelder.size() && k < p.eigene.size(); ++k)
-        if (!p.eigene[k].empty())
-            OGR_F_SetFieldString(f.get(), d->eigeneFelder[k], p.eigene[k].c_str());
+    // One feature for all points: its fields are set anew (or unset) each time.
+    if (!d->merkmal) d->merkmal.reset(OGR_F_Create(d->defn));
+    OGRFeatureH f = d->merkmal.get();
+    OGR_F_SetFID(f, OGRNullFID);
+    for (std::size_t k = 0; k < d->eigeneFelder.size(); ++k) {
+        if (k < p.eigene.size() && !p.eigene[k].empty())
+            OGR_F_SetFieldString(f, d->eigeneFelder[k], p.eigene[k].c_str());
+        else
+            OGR_F_UnsetField(f, d->eigeneFelder[k]);
+    }
     for (const auto& [aus, feld] : d->felder)
-        if (feld >= 0) OGR_F_SetFieldString(f.get(), feld, d->wert(p, aus).c_str());
-    if (d->name >= 0 && !OGR_F_IsFieldSetAndNotNull(f.get(), d->name))
-        OGR_F_SetFieldString(f.get(), d->name, p.text(Aus::texREFAUS).c_str());
+        if (feld >= 0)
+            OGR_F_SetFieldString(f, feld,
+                                 d->zahlen ? d->wert(p, aus).c_str() : p.text(aus).c_str());
+    if (d->name >= 0 && !OGR_F_IsFieldSetAndNotNull(f, d->name))
+        OGR_F_SetFieldString(f, d->name, p.text(Aus::texREFAUS).c_str());
     if (d->beschreibung >= 0) {
         std::string text =
-            OGR_F_IsFieldSetAndNotNull(f.get(), d->beschreibung)
-                ? OGR_F_GetFieldAsString(f.get(), d->beschreibung) + std::string("\n")
+            OGR_F_IsFieldSetAndNotNull(f, d->beschreibung)
+                ? OGR_F_GetFieldAsString(f, d->beschreibung) + std::string("\n")
                 : std::string();
-        OGR_F_SetFieldString(f.get(), d->beschreibung, (text + d->ergebnistext(p)).c_str());
+        OGR_F_SetFieldString(f, d->beschreibung, (text + d->ergebnistext(p)).c_str());
     }
     double lage[2];
     for (int i = 0; i < 2; ++i) {
@@ -533,12 +543,10 @@ void Gisziel::schreibe(std::uint64_t, const Punkt& p) {
             AlsZahl(Zahlform::Winkel, p.text(i ? Aus::texBreiteAUS : Aus::texLaengeAUS));
         std::from_chars(zahl.data(), zahl.data() + zahl.size(), lage[i]);
     }
-    OGRGeometryH g = OGR_G_CreateGeometry(wkbPoint);
-    OGR_G_SetPoint_2D(g, 0, lage[0], lage[1]);
-    OGR_F_SetGeometryDirectly(f.get(), g);
+    if (!OGR_F_GetGeometryRef(f)) OGR_F_SetGeometryDirectly(f, OGR_G_CreateGeometry(wkbPoint));
+    OGR_G_SetPoint_2D(OGR_F_GetGeometryRef(f), 0, lage[0], lage[1]);
     CPLErrorReset();
-    if (OGR_L_CreateFeature(d->ebene, f.get()) != OGRERR_NONE ||
-        CPLGetLastErrorType() >= CE_Failure)
+    if (OGR_L_CreateFeature(d->ebene, f) != OGRERR_NONE || CPLGetLastErrorType() >= CE_Failure)
         d->scheitere("Schreibfehler");
     if (++d->inTransaktion == 100000) {
         d->inTransaktion = 0;
@@ -553,6 +561,7 @@ void Gisziel::schliesse() {
         d->scheitere("Schreibfehler");
     d->inTransaktion = 0;
     // Closing writes what the driver still holds (GeoJSON, KML, FlatGeobuf).
+    d->merkmal.reset();
     GDALClose(d->ds.release());
     if (CPLGetLastErrorType() >= CE_Failure) d->scheitere("Schreibfehler beim Abschließen");
     if (!d->geraet.empty()) Kopiere(d->datei, d->geraet);

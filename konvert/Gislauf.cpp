@@ -1,6 +1,8 @@
 #include "konvert/Gislauf.h"
 
 #include <algorithm>
+#include <array>
+#include <atomic>
 #include <chrono>
 #include <future>
 #include <ostream>
@@ -110,22 +112,26 @@ bool Lies(Objektquelle& quelle, Block& b) {
     return n > 0;
 }
 
-// Converts a block on `threads` threads, each a contiguous share.
-std::future<void> Starte(Block& b, unsigned threads) {
-    return std::async(std::launch::async, [&b, threads] {
-        b.punkte.resize(b.objekte.size());
-        const std::size_t teil = (b.objekte.size() + threads - 1) / threads;
-        std::vector<std::future<void>> teile;
-        for (std::size_t von = 0; von < b.objekte.size(); von += teil)
-            teile.push_back(std::async(std::launch::async, [&b, von, teil] {
-                const std::size_t bis = std::min(b.objekte.size(), von + teil);
-                for (std::size_t i = von; i < bis; ++i)
-                    if (!b.objekte[i].leer)
-                        b.punkte[i] = KonvertiereObjekt(std::move(b.objekte[i]));
-            }));
-        for (auto& t : teile)
-            t.get();
-    });
+// Converts a block on `threads` threads, each a contiguous share, once the
+// block before it is converted: at most `threads` threads convert at a time.
+std::shared_future<void> Starte(Block& b, unsigned threads, std::shared_future<void> vorher) {
+    return std::async(std::launch::async,
+                      [&b, threads, vorher] {
+                          if (vorher.valid()) vorher.wait();
+                          b.punkte.resize(b.objekte.size());
+                          const std::size_t teil = (b.objekte.size() + threads - 1) / threads;
+                          std::vector<std::future<void>> teile;
+                          for (std::size_t von = 0; von < b.objekte.size(); von += teil)
+                              teile.push_back(std::async(std::launch::async, [&b, von, teil] {
+                                  const std::size_t bis = std::min(b.objekte.size(), von + teil);
+                                  for (std::size_t i = von; i < bis; ++i)
+                                      if (!b.objekte[i].leer)
+                                          b.punkte[i] = KonvertiereObjekt(std::move(b.objekte[i]));
+                              }));
+                          for (auto& t : teile)
+                              t.get();
+                      })
+        .share();
 }
 
 void Melde(Laufstand& stand, std::ostream* meldungen, std::string_view einheit,
@@ -154,37 +160,45 @@ void Schreibe(const Block& b, Punktziel& ziel, Laufstand& stand, std::ostream* m
 
 } // namespace
 
-// The calling thread reads the next block and writes the last one while the
-// workers convert the current one: GDAL sees one thread only, and at most
-// two blocks are in memory.
+// Three stages, each on its own thread: the calling thread reads, the
+// workers convert, a writer writes the blocks in input order. Each GDAL
+// dataset is used by one thread at a time; a ring of blocks bounds the
+// memory: a block is read again only after it has been written.
 Laufstand KonvertiereObjekte(Objektquelle& quelle, Punktziel& ziel, std::ostream* meldungen,
                              unsigned threads,
                              const std::function<bool(const Laufstand&)>& weiter) {
     SammleMeldungen();
     using Uhr = std::chrono::steady_clock;
     const auto start = Uhr::now();
+    const std::string_view einheit = quelle.einheit();
+    const std::uint64_t vorweg = quelle.vorweg();
     Laufstand stand;
     stand.gesamt = quelle.anzahl();
-    Block bloecke[2];
-    std::size_t jetzt = 0; // the block converted now; the other one is read meanwhile
-    bool mehr = Lies(quelle, bloecke[jetzt]);
-    std::future<void> laufend;
-    if (mehr) laufend = Starte(bloecke[jetzt], std::max(1u, threads));
-    while (mehr) {
-        Block& naechster = bloecke[1 - jetzt];
-        mehr = Lies(quelle, naechster);
-        laufend.get();
-        if (mehr) laufend = Starte(naechster, std::max(1u, threads));
-        Schreibe(bloecke[jetzt], ziel, stand, meldungen, quelle.einheit(), quelle.vorweg());
-        stand.anteil = quelle.anteil();
-        stand.sekunden = std::chrono::duration<double>(Uhr::now() - start).count();
-        if (weiter && !weiter(stand)) {
-            if (laufend.valid()) laufend.get();
-            stand.abgebrochen = true;
-            break;
-        }
-        jetzt = 1 - jetzt;
+    std::atomic<bool> halt = false;
+    std::array<Block, 4> bloecke;
+    std::array<std::shared_future<void>, 4> geschrieben; // the write of each slot's block
+    std::shared_future<void> umgerechnet, zuletzt;       // of the last block started
+    for (std::size_t i = 0; !halt; ++i) {
+        const std::size_t platz = i % bloecke.size();
+        if (geschrieben[platz].valid()) geschrieben[platz].get(); // a write fault comes here
+        Block& b = bloecke[platz];
+        if (!Lies(quelle, b)) break;
+        const double anteil = quelle.anteil();
+        umgerechnet = Starte(b, std::max(1u, threads), umgerechnet);
+        zuletzt = geschrieben[platz] =
+            std::async(std::launch::async, [&, block = &b, anteil, fertig = umgerechnet,
+                                            vorher = zuletzt] {
+                fertig.get();
+                if (vorher.valid()) vorher.get();
+                if (halt) return;
+                Schreibe(*block, ziel, stand, meldungen, einheit, vorweg);
+                stand.anteil = anteil;
+                stand.sekunden = std::chrono::duration<double>(Uhr::now() - start).count();
+                if (weiter && !weiter(stand)) halt = true;
+            }).share();
     }
+    if (zuletzt.valid()) zuletzt.get();
+    stand.abgebrochen = halt;
     if (!stand.abgebrochen) {
         ziel.schliesse();
         stand.anteil = 1;
