@@ -11,6 +11,7 @@
 
 #include "windows/Fenster.h"
 #include "windows/Programm.h"
+#include "windows/Werkzeug.h"
 #include "windows/foAusgabe.h"
 #include "windows/foBerechnungen.h"
 #include "windows/foDatei.h"
@@ -38,7 +39,7 @@ void Klick(QWidget& fenster, const char* knopf) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    app.setApplicationName("KartovexQuendo");
+    app.setApplicationName(kartovex::Programmtitel);
     if (argc != 2) {
         std::fprintf(stderr, "usage: %s <folder>\n", argv[0]);
         return 2;

@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "checks/Textregeln.h"
+#include "geodesy/UTMZonen.h"
+#include "geodesy/Zeichen.h"
 
 namespace kartovex {
 
@@ -36,9 +38,7 @@ constexpr std::array<Ersatz, 14> Ersetzungen{{
     {"\u2013", '-'}, // − –
 }};
 
-bool istZiffer(char z) {
-    return z >= '0' && z <= '9';
-}
+using modKartovex::zeichen::IstZiffer;
 bool istBuchstabe(char z) {
     return z >= 'A' && z <= 'Z';
 }
@@ -109,7 +109,7 @@ Erkennung Ergebnis(int format, std::initializer_list<std::string> texte) {
 // Zone number 1 to 60 and band letter as the zone fields take them ("09U").
 std::optional<std::string> Zone(const std::string& nummer, const std::string& band) {
     const int n = std::atoi(nummer.c_str());
-    if (n < 1 || n > 60 || band.size() != 1 || !text::InMenge(band, text::Bandbuchstaben))
+    if (n < 1 || n > 60 || band.size() != 1 || !text::InMenge(band, modKartovex::Bandbuchstaben))
         return std::nullopt;
     return vorneNullen(nummer, 2) + band;
 }
@@ -186,16 +186,16 @@ std::optional<std::vector<Element>> Elemente(const std::string& s) {
                 return std::nullopt;
             elemente.push_back({z, {}});
             ++i;
-        } else if (istZiffer(z) || z == '-' || z == '+') {
+        } else if (IstZiffer(z) || z == '-' || z == '+') {
             Wert w;
-            if (!istZiffer(z)) w.negativ = z == '-', ++i;
+            if (!IstZiffer(z)) w.negativ = z == '-', ++i;
             const std::size_t anfang = i;
-            while (i < s.size() && istZiffer(s[i]))
+            while (i < s.size() && IstZiffer(s[i]))
                 ++i;
             if (i == anfang) return std::nullopt;
-            if (i + 1 < s.size() && (s[i] == '.' || s[i] == ',') && istZiffer(s[i + 1])) {
+            if (i + 1 < s.size() && (s[i] == '.' || s[i] == ',') && IstZiffer(s[i + 1])) {
                 w.ganz = false;
-                for (++i; i < s.size() && istZiffer(s[i]);)
+                for (++i; i < s.size() && IstZiffer(s[i]);)
                     ++i;
                 if (i < s.size() && s[i] == '.') return std::nullopt; // dotted groups
             }

@@ -5,6 +5,8 @@
 #include <string_view>
 
 #include "checks/Textregeln.h"
+#include "geodesy/Quadratbuchstaben.h"
+#include "geodesy/UTMZonen.h"
 #include "geodesy/modKartovex.h"
 
 namespace kartovex {
@@ -14,9 +16,6 @@ using modKartovex::Zahlwert;
 using text::AlleIn;
 using text::Laenge;
 using text::Ziffern;
-
-constexpr std::string_view ErsterQuadratbuchstabe = "ABCDEFGHJKLMNPQRSTUVWXYZ";
-constexpr std::string_view ZweiterQuadratbuchstabe = "ABCDEFGHJKLMNPQRSTUV";
 
 const std::string OhneZone = "Ohne Angabe der Zone kann die Berechnung nicht durchgeführt werden.";
 const std::string OhneQuadrat =
@@ -34,12 +33,12 @@ Pruefergebnis StillerFehler() {
 // Letters of a 100 km square, after its length has been checked.
 std::string QuadratFehler(const std::string& quadrat) {
     const auto z = text::Zeichen(quadrat);
-    if (!text::InMenge(z[0], ErsterQuadratbuchstabe))
-        return "Die 1. Stelle im 100km Quadrat muss einer der Buchstaben\r\n\r\n"
-               "A B C D E F G H J K L M N P Q R S T U V W X Y Z\r\n\r\nsein.";
-    if (!text::InMenge(z[1], ZweiterQuadratbuchstabe))
-        return "Die 2. Stelle im 100km Quadrat muss einer der Buchstaben\r\n\r\n"
-               "A B C D E F G H J K L M N P Q R S T U V\r\n\r\nsein.";
+    if (!text::InMenge(z[0], modKartovex::Spaltenbuchstaben))
+        return "Die 1. Stelle im 100km Quadrat muss einer der Buchstaben\r\n\r\n" +
+               text::Aufzaehlung(modKartovex::Spaltenbuchstaben) + "\r\n\r\nsein.";
+    if (!text::InMenge(z[1], modKartovex::Zeilenbuchstaben))
+        return "Die 2. Stelle im 100km Quadrat muss einer der Buchstaben\r\n\r\n" +
+               text::Aufzaehlung(modKartovex::Zeilenbuchstaben) + "\r\n\r\nsein.";
     return {};
 }
 
@@ -59,7 +58,8 @@ Pruefergebnis PruefeUTMzivil(Eingabe& e) {
     const std::string& zone = e.text(Feld::texZone);
     if (zone.empty()) return StillerFehler();
     if (auto m = text::ZonenFehler(zone); !m.empty()) return Fehler(m, Feld::texZone);
-    if (zone == "32X" || zone == "34X" || zone == "36X")
+    // Three ASCII characters from here on: two digits and the band letter.
+    if (modKartovex::ZoneEntfaellt(zone[2], static_cast<int>(Zahlwert(zone.substr(0, 2)))))
         return Fehler("Das Zonenfeld " + zone + " entfällt auf Spitzbergen.", Feld::texZone);
 
     const std::string& rechts = e.text(Feld::texRechts);

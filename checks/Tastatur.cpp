@@ -1,6 +1,7 @@
 #include "checks/Tastatur.h"
 
 #include "checks/Textregeln.h"
+#include "geodesy/Zeichen.h"
 
 namespace kartovex {
 
@@ -8,9 +9,7 @@ namespace {
 bool Steuertaste(int code) {
     return code == 8 || code == 9 || code == 13;
 }
-bool Ziffer(int code) {
-    return code >= '0' && code <= '9';
-}
+using modKartovex::zeichen::IstZiffer;
 bool Buchstabe(int code) {
     return (code >= 'A' && code <= 'Z') || (code >= 'a' && code <= 'z');
 }
@@ -44,7 +43,7 @@ bool Erlaubt(Tastenfilter filter, int code) {
 } // namespace
 
 bool NurZiffern(int code) {
-    return Steuertaste(code) || Ziffer(code);
+    return Steuertaste(code) || IstZiffer(code);
 }
 bool ZiffernUndKomma(int code) {
     return NurZiffern(code) || code == ',' || code == '.';

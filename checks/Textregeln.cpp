@@ -1,5 +1,6 @@
 #include "checks/Textregeln.h"
 
+#include "geodesy/UTMZonen.h"
 #include "geodesy/Zeichen.h"
 #include "geodesy/modKartovex.h"
 
@@ -33,6 +34,15 @@ bool AlleIn(const std::string& text, std::string_view menge) {
     return zeichen::JedesZeichen(text, [&](std::string_view z) { return InMenge(z, menge); });
 }
 
+std::string Aufzaehlung(std::string_view buchstaben) {
+    std::string liste;
+    for (const char b : buchstaben) {
+        if (!liste.empty()) liste += ' ';
+        liste += b;
+    }
+    return liste;
+}
+
 std::string Utf8(int code) {
     if (code < 0 || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) code = 0xFFFD;
     const auto c = static_cast<unsigned>(code);
@@ -61,9 +71,9 @@ std::string ZeichenFehlerDerZone(const std::string& zone) {
     if (!InMenge(an(0), ErsteZonenziffer))
         return "Das 1. Zeichen der Zone muss eine Ziffer ( 0...6 ) sein!";
     if (!InMenge(an(1), Ziffern)) return "Das 2. Zeichen der Zone muss eine Ziffer ( 0...9 ) sein!";
-    if (!InMenge(z.empty() ? std::string() : z.back(), Bandbuchstaben))
-        return "Das 3. Zeichen der Zone muss einer der Buchstaben\r\n\r\n"
-               "C D E F G H J K L M N P Q R S T U V W X\r\n\r\nsein";
+    if (!InMenge(z.empty() ? std::string() : z.back(), modKartovex::Bandbuchstaben))
+        return "Das 3. Zeichen der Zone muss einer der Buchstaben\r\n\r\n" +
+               Aufzaehlung(modKartovex::Bandbuchstaben) + "\r\n\r\nsein";
     return {};
 }
 

@@ -12,7 +12,6 @@ namespace kartovex::text {
 
 inline constexpr std::string_view Ziffern = "0123456789";
 inline constexpr std::string_view ErsteZonenziffer = "0123456";
-inline constexpr std::string_view Bandbuchstaben = "CDEFGHJKLMNPQRSTUVWX";
 
 // The characters of a UTF-8 text, each as its own UTF-8 sequence. A byte that
 // does not start a complete sequence counts as one character of its own.
@@ -30,6 +29,10 @@ bool InMenge(std::string_view zeichen, std::string_view menge);
 
 // Whether every character of the text lies in the set.
 bool AlleIn(const std::string& text, std::string_view menge);
+
+// The letters of a set with one blank between each two, as the messages
+// list them: "C D E".
+std::string Aufzaehlung(std::string_view buchstaben);
 
 // A code point as UTF-8; codes outside Unicode or in the surrogate range
 // become U+FFFD, so that every code can be shown.

@@ -2,8 +2,10 @@
 
 #include <array>
 #include <string_view>
+#include <utility>
 
 #include "checks/Textregeln.h"
+#include "geodesy/UTMZonen.h"
 #include "geodesy/modKartovex.h"
 
 namespace kartovex {
@@ -44,20 +46,17 @@ constexpr std::array<Bandzeile, 20> Extremwerttabelle{{
     {'W', "0353305", "0646695", "7097015", "7991509"},
     {'X', "0396567", "0603433", "7988934", "9329004"},
 }};
+static_assert(modKartovex::ZeilenJeBand(Extremwerttabelle));
 
-// The irregular zones of Norway's west coast (band V) and Svalbard (band X).
-void Zonenausnahmen(char band, double zone, Grenzen& g) {
-    if (band == 'V') {
-        if (zone == 31) g.RechtsMax = "0500000";
-        if (zone == 32) g.RechtsMin = "0126050";
-    } else if (band == 'X') {
-        if (zone == 33 || zone == 35 || zone == 37) g.RechtsMin = "0293364";
-        if (zone == 31 || zone == 33 || zone == 35) g.RechtsMax = "0706636";
-        if (zone == 37) {
-            g.RechtsMax = "0431031";
-            g.HochMin = "7990077";
-        }
-    }
+// The extreme values in which a special zone of Norway's west coast (band
+// V) or Svalbard (band X) differs from its band.
+void Zonenausnahmen(char band, int zone, Grenzen& g) {
+    const auto* s = modKartovex::SonderzoneMitNummer(band, zone);
+    if (s == nullptr) return;
+    for (auto [wert, grenze] : {std::pair{s->rechtsMin, &g.RechtsMin},
+                                {s->rechtsMax, &g.RechtsMax},
+                                {s->hochMin, &g.HochMin}})
+        if (!wert.empty()) *grenze = wert;
 }
 } // namespace
 
@@ -78,7 +77,9 @@ Zonenentscheid ZoneVerlassen(const std::string& zone, Grenzen& grenzen) {
         grenzen.RechtsMax = zeile.rechtsMax;
         grenzen.HochMin = zeile.hochMin;
         grenzen.HochMax = zeile.hochMax;
-        Zonenausnahmen(band, modKartovex::Zahlwert(text::Anfang(zone, 2)), grenzen);
+        // The first two characters are digits here.
+        const int nummer = static_cast<int>(modKartovex::Zahlwert(text::Anfang(zone, 2)));
+        Zonenausnahmen(band, nummer, grenzen);
     }
     return entscheid;
 }

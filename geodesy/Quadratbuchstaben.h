@@ -1,28 +1,41 @@
-// The letters of the 100 km squares and the bands of the northern
-// hemisphere, shared by the encoding and the decoding of the squares and by
-// the inverse projection.
+// The letters of the 100 km squares, shared by the encoding and the decoding
+// of the squares and by the checks of the military and UTMREF inputs.
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string_view>
 
-namespace modKartovex::intern {
+namespace modKartovex {
+
+// Column letters: three sets of eight, one per zone number modulo 3.
+inline constexpr std::string_view Spaltenbuchstaben = "ABCDEFGHJKLMNPQRSTUVWXYZ";
+
+// Row letters: the 2,000 km cycle of the northing.
+inline constexpr std::string_view Zeilenbuchstaben = "ABCDEFGHJKLMNPQRSTUV";
+
+namespace intern {
 
 // The three column sets, one per zone number modulo 3 (1, 2, 0 in this
 // order); the position of a letter in its set is the 100 km digit of the
 // easting (1 to 8).
-inline constexpr std::array<std::string_view, 3> Spaltensaetze = {"ABCDEFGH", "JKLMNPQR",
-                                                                  "STUVWXYZ"};
+inline constexpr std::array<std::string_view, 3> Spaltensaetze = {Spaltenbuchstaben.substr(0, 8),
+                                                                  Spaltenbuchstaben.substr(8, 8),
+                                                                  Spaltenbuchstaben.substr(16, 8)};
 
-// Row letters of the 2,000 km cycle for the 100 km digit 0 to 9 of the
-// northing, by parity of the zone number: first the half with an even
-// millions digit, then the odd half.
-inline constexpr std::string_view ZeilenUngeradeZone = "ABCDEFGHJKLMNPQRSTUV";
-inline constexpr std::string_view ZeilenGeradeZone = "FGHJKLMNPQRSTUVABCDE";
+// Row letters of the cycle for the 100 km digit 0 to 9 of the northing, by
+// parity of the zone number: first the half with an even millions digit,
+// then the odd half. Even zones start the cycle five letters later.
+inline constexpr std::string_view ZeilenUngeradeZone = Zeilenbuchstaben;
+inline constexpr auto ZeilenGeradeZoneZeichen = [] {
+    std::array<char, Zeilenbuchstaben.size()> zeilen{};
+    for (std::size_t i = 0; i < zeilen.size(); ++i)
+        zeilen[i] = Zeilenbuchstaben[(i + 5) % zeilen.size()];
+    return zeilen;
+}();
+inline constexpr std::string_view ZeilenGeradeZone{ZeilenGeradeZoneZeichen.data(),
+                                                   ZeilenGeradeZoneZeichen.size()};
 
-// Bands N to X lie north of the equator.
-inline bool IstNordband(char band) {
-    return band != '\0' && std::string_view("NPQRSTUVWX").find(band) != std::string_view::npos;
-}
+} // namespace intern
 
-} // namespace modKartovex::intern
+} // namespace modKartovex

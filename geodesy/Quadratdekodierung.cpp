@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "Quadratbuchstaben.h"
+#include "UTMZonen.h"
 #include "Zeichen.h"
 #include "modKartovex.h"
 
@@ -38,6 +39,7 @@ constexpr std::array<Millionen, 20> MillionenJeBand = {{
     {'N', "0", ""},  {'P', "0", "1"}, {'Q', "2", "1"}, {'R', "2", "3"}, {'S', "4", "3"},
     {'T', "4", "5"}, {'U', "6", "5"}, {'V', "6", "7"}, {'W', "7", "7"}, {'X', "8", ""},
 }};
+static_assert(ZeilenJeBand(MillionenJeBand));
 
 // Largest northing that the lower border latitude of each northern band
 // (8, 16, ..., 72 degrees) reaches inside a 6 degree zone, with the letter of
@@ -58,6 +60,14 @@ constexpr std::array<Schwelle, 9> Schwellen = {{{885504, "P", "L"},
                                                 {6210141, "V", "E"},
                                                 {7100467, "W", "D"},
                                                 {7991509, "X", "C"}}};
+// The bands above the thresholds are P to X, the mirrored ones L down to C.
+static_assert([] {
+    for (std::size_t i = 0; i < Schwellen.size(); ++i)
+        if (Schwellen[i].nord != Nordbaender.substr(i + 1, 1) ||
+            Schwellen[i].sued != Bandbuchstaben.substr(Schwellen.size() - 1 - i, 1))
+            return false;
+    return true;
+}());
 
 std::vector<std::string_view> Zeichenliste(std::string_view text) {
     std::vector<std::string_view> liste;
@@ -145,7 +155,7 @@ void UTMmil_UTMziv(std::string& Zone, std::string& Quadrat, std::string& G10km, 
     // Zone parity from the units digit; anything that is not a digit counts 0.
     const std::string_view einer = An(z, 1);
     const bool geradeZone =
-        einer.size() != 1 || einer[0] < '0' || einer[0] > '9' || (einer[0] - '0') % 2 == 0;
+        einer.size() != 1 || !zeichen::IstZiffer(einer[0]) || (einer[0] - '0') % 2 == 0;
 
     const std::string_view zeile = Letztes(Quadrat);
     const std::string_view zeilen = geradeZone ? ZeilenGeradeZone : ZeilenUngeradeZone;
@@ -165,7 +175,7 @@ void UTMmil_UTMziv(std::string& Zone, std::string& Quadrat, std::string& G10km, 
         rechts += An(*gruppe, 0);
         hoch += Letztes(*gruppe);
     }
-    NordHalbkugel = band.size() == 1 && intern::IstNordband(band[0]);
+    NordHalbkugel = band.size() == 1 && IstNordband(band[0]);
     const std::string_view neuesBand = BandAusHochwert(Zahlwert(hoch), NordHalbkugel);
     Zone = std::move(rechts);
     Quadrat = std::move(hoch);

@@ -23,7 +23,7 @@ using zeichen::Zeichenfolge;
 
 // Number value of one character (0 for anything but a digit).
 int ziffer(std::string_view z) {
-    return z.size() == 1 && z[0] >= '0' && z[0] <= '9' ? z[0] - '0' : 0;
+    return z.size() == 1 && zeichen::IstZiffer(z[0]) ? z[0] - '0' : 0;
 }
 
 // Column letters by zone number modulo 3, for the 100 km digit 1 to 8.

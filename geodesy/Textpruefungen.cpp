@@ -3,18 +3,17 @@
 // blank or a sign makes every test fail.
 #include <algorithm>
 
+#include "Zeichen.h"
 #include "modKartovex.h"
 
 namespace modKartovex {
 
 namespace {
-bool istZiffer(char c) {
-    return c >= '0' && c <= '9';
-}
+using zeichen::IstZiffer;
 
 bool IstZahlBis(const std::string& text, std::size_t stellen) {
     return !text.empty() && text.size() <= stellen &&
-           std::all_of(text.begin(), text.end(), istZiffer);
+           std::all_of(text.begin(), text.end(), [](char c) { return IstZiffer(c); });
 }
 } // namespace
 
@@ -25,7 +24,7 @@ bool IstDezimalzahl(const std::string& text) {
     for (const char c : text) {
         if (c == '.')
             ++punkte;
-        else if (!istZiffer(c))
+        else if (!IstZiffer(c))
             return false;
     }
     return punkte <= 1;

@@ -6,6 +6,7 @@
 #include "Ausgabewege.h"
 #include "Ellipsoide.h"
 #include "Fehlerbehandlung.h"
+#include "UTMZonen.h"
 #include "Zahlform.h"
 #include "modKartovex.h"
 
@@ -21,28 +22,10 @@ using intern::Fehler;
 using intern::mitWertpruefung;
 using intern::pruefeWerte;
 
-// X stands twice: the band 72 to 84 degrees is 12 degrees high.
-constexpr const char* Bandbuchstaben = "CDEFGHJKLMNPQRSTUVWXX";
-
 constexpr double k0 = 0.9996;
 constexpr double Falschrechts = 500000;
 constexpr double Falschhoch = 10000000;
 constexpr double GroessterHochwert = 9999999;
-
-// The special zones of the bands V and X; any other band keeps the
-// standard zone (0 for none).
-int Sonderzone(char band, double lambda, int standard) {
-    if (band == 'V') {
-        if (lambda >= 0 && lambda <= 3) return 31;
-        if (lambda > 3 && lambda < 12) return 32;
-    } else if (band == 'X') {
-        if (lambda >= 0 && lambda <= 9) return 31;
-        if (lambda > 9 && lambda <= 21) return 33;
-        if (lambda > 21 && lambda <= 33) return 35;
-        if (lambda > 33 && lambda <= 42) return 37;
-    }
-    return standard;
-}
 
 // The last three characters of "000", the two digits of the zone (none for
 // zone 0) and the band letter (none for '\0'): "32U", "032" without a band,
@@ -56,28 +39,6 @@ void schreibeZonenbezeichnung(std::string& text, int zone, char band) {
     }
     if (band != '\0') zeichen[n++] = band;
     text.assign(zeichen + n - 3, 3);
-}
-
-// Band letter of a latitude, '\0' outside -80 to 84 degrees. The decision
-// works on the single-precision value, so a latitude that rounds to a band
-// border in single precision belongs to that border: 84.0000001 is still
-// band X.
-char Bandbuchstabe(double breite) {
-    const float b = static_cast<float>(breite);
-    if (b < -80 || b > 84) return '\0';
-    const int index = b < 0 ? static_cast<int>(std::floor(b / 8)) + 10
-                            : std::max(static_cast<int>(std::ceil(b / 8)), 1) + 9;
-    return Bandbuchstaben[index];
-}
-
-// Standard zone number of a longitude, 0 beyond 180 degrees east or west.
-// Single precision as well: 6.0000001 rounds to 6 and stays in zone 31.
-int Zonenzahl(double laenge) {
-    const float L = static_cast<float>(laenge);
-    if (std::fabs(L) > 180) return 0;
-    if (L < 0) return 31 + static_cast<int>(std::floor(L / 6.0f));
-    if (L > 0) return 30 + static_cast<int>(std::ceil(L / 6.0f));
-    return 31;
 }
 
 std::string zweiZiffern(int zahl) {
@@ -113,7 +74,8 @@ void intern::G_UTMzivWerte(double phiGrad, double lambdaGrad, std::string& Laeng
         // The same decisions as Breitenband and Zonennummer, on the values
         // already read.
         const char band = Bandbuchstabe(phiGrad);
-        const int zone = Sonderzone(band, lambdaGrad, Zonenzahl(lambdaGrad));
+        const Sonderzone* sonderzone = SonderzoneBei(band, lambdaGrad);
+        const int zone = sonderzone != nullptr ? sonderzone->zone : Zonenzahl(lambdaGrad);
         schreibeZonenbezeichnung(Ellipsoid, zone, band);
 
         const double L0 = (zone - 30) * 6 - 3;
@@ -144,7 +106,8 @@ void intern::G_UTMzivWerte(double phiGrad, double lambdaGrad, std::string& Laeng
         double rechts = y * k0 + Falschrechts;
         pruefeWerte(hoch, rechts); // before the clamps can hide an overflow
 
-        if (band == 'V' && lambdaGrad >= 0 && lambdaGrad <= 3 && rechts > Falschrechts)
+        // 31V ends at its own central meridian: no easting lies beyond it.
+        if (sonderzone != nullptr && sonderzone->ost == L0 && rechts > Falschrechts)
             rechts = Falschrechts;
         if (hoch > GroessterHochwert) hoch = GroessterHochwert;
         const double rechtsGerundet = Runden(rechts, 0);

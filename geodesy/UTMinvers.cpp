@@ -6,7 +6,7 @@
 
 #include "Ellipsoide.h"
 #include "Fehlerbehandlung.h"
-#include "Quadratbuchstaben.h"
+#include "UTMZonen.h"
 #include "Zahlform.h"
 #include "modKartovex.h"
 

@@ -17,6 +17,7 @@
 
 #include "Ausgabewege.h"
 #include "Zahlform.h"
+#include "Zeichen.h"
 #include "modKartovex.h"
 
 namespace modKartovex {
@@ -26,9 +27,7 @@ namespace {
 bool istLeerraum(char z) {
     return z == ' ' || z == '\t' || z == '\n';
 }
-bool istZiffer(char z) {
-    return z >= '0' && z <= '9';
-}
+using zeichen::IstZiffer;
 
 // The leading number of a text with every blank, tab and line feed removed:
 // sign, digits with at most one '.', and the exponent as a number.
@@ -67,7 +66,7 @@ Zahlteile zerlege(const std::string& text, std::string& puffer) {
     }
     bool punkt = false;
     for (ueberspringe(); i < n; ++i, ueberspringe()) {
-        if (istZiffer(text[i])) {
+        if (IstZiffer(text[i])) {
             puffer += text[i];
             ++teile.ziffern;
         } else if (text[i] == '.' && !punkt) {
@@ -89,7 +88,7 @@ Zahlteile zerlege(const std::string& text, std::string& puffer) {
         ++i;
     }
     long exponent = 0;
-    for (ueberspringe(); i < n && istZiffer(text[i]); ++i, ueberspringe())
+    for (ueberspringe(); i < n && IstZiffer(text[i]); ++i, ueberspringe())
         exponent = std::min(exponent * 10 + (text[i] - '0'), Exponentgrenze);
     teile.exponent = negativerExponent ? -exponent : exponent;
     return teile;
@@ -481,7 +480,7 @@ bool intern::SchlichteZahl(const std::string& text, double& wert) {
         ++i;
     bool ziffer = false, punkt = false;
     for (; i < text.size(); ++i) {
-        if (istZiffer(text[i]))
+        if (IstZiffer(text[i]))
             ziffer = true;
         else if (text[i] == '.' && !punkt)
             punkt = true;

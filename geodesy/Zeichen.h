@@ -1,22 +1,59 @@
 // Characters of UTF-8 texts, for every part of the program that counts,
-// picks or checks characters as the user sees them.
+// picks or checks characters as the user sees them, and the one UTF-8
+// decoder of the program.
 //
-// A character is one code point: a lead byte with exactly the continuation
-// bytes it announces. A byte that starts no complete sequence (a stray
-// continuation byte, a lead byte cut short, a byte that never leads) counts
-// as one character of its own, so every byte belongs to exactly one
-// character and no character is ever cut in two. ASCII texts, the usual
-// case, are recognised first and indexed directly.
+// A character is one code point: a well-formed sequence after RFC 3629. A
+// byte that starts none (a stray continuation byte, a lead byte cut short, a
+// byte that never leads, an overlong form, a surrogate, a code point above
+// U+10FFFF) counts as one character of its own, read as U+FFFD, so every
+// byte belongs to exactly one character and no character is ever cut in
+// two. ASCII texts, the usual case, are recognised first and indexed directly.
 #pragma once
 
 #include <algorithm>
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace modKartovex::zeichen {
 
-inline bool IstFolgebyte(char z) {
-    return (static_cast<unsigned char>(z) & 0xC0) == 0x80;
+inline constexpr char32_t Ersatzzeichen = 0xFFFD;
+inline constexpr std::string_view ErsatzzeichenUtf8 = "\xEF\xBF\xBD";
+
+// The character that starts at byte i (i < text.size()): its code point and
+// its bytes; a byte that starts no well-formed sequence is U+FFFD of one byte.
+struct Codepunkt {
+    char32_t code = Ersatzzeichen;
+    std::size_t bytes = 1;
+    bool gueltig = false; // a well-formed sequence (a U+FFFD typed as such, too)
+};
+
+constexpr Codepunkt Dekodiere(std::string_view text, std::size_t i) {
+    const auto b = static_cast<unsigned char>(text[i]);
+    if (b < 0x80) return {b, 1, true};
+    // The length from the lead byte, and the range of the byte after it that
+    // leaves out overlong forms, surrogates and code points above U+10FFFF.
+    std::size_t n = 0;
+    unsigned char von = 0x80, bis = 0xBF;
+    if (b >= 0xC2 && b <= 0xDF) {
+        n = 2;
+    } else if (b >= 0xE0 && b <= 0xEF) {
+        n = 3;
+        von = b == 0xE0 ? 0xA0 : 0x80;
+        bis = b == 0xED ? 0x9F : 0xBF;
+    } else if (b >= 0xF0 && b <= 0xF4) {
+        n = 4;
+        von = b == 0xF0 ? 0x90 : 0x80;
+        bis = b == 0xF4 ? 0x8F : 0xBF;
+    }
+    if (n == 0 || i + n > text.size()) return {};
+    char32_t code = b & (0xFF >> (n + 1));
+    for (std::size_t k = 1; k < n; ++k) {
+        const auto f = static_cast<unsigned char>(text[i + k]);
+        if (f < (k == 1 ? von : 0x80) || f > (k == 1 ? bis : 0xBF)) return {};
+        code = (code << 6) | (f & 0x3F);
+    }
+    return {code, n, true};
 }
 
 inline bool IstAscii(std::string_view text) {
@@ -24,18 +61,35 @@ inline bool IstAscii(std::string_view text) {
                         [](char z) { return (static_cast<unsigned char>(z) & 0x80) != 0; });
 }
 
+// Whether a character code (a byte or a typed code) is one of the digits 0 to 9.
+constexpr bool IstZiffer(int z) {
+    return z >= '0' && z <= '9';
+}
+
+// Whether every byte belongs to a well-formed sequence.
+constexpr bool GueltigesUtf8(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        const Codepunkt c = Dekodiere(text, i);
+        if (!c.gueltig) return false;
+        i += c.bytes;
+    }
+    return true;
+}
+
+// The text with each byte that starts no well-formed sequence as U+FFFD.
+inline std::string MitErsatzzeichen(std::string_view text) {
+    std::string gueltig;
+    for (std::size_t i = 0; i < text.size();) {
+        const Codepunkt c = Dekodiere(text, i);
+        gueltig += c.gueltig ? text.substr(i, c.bytes) : ErsatzzeichenUtf8;
+        i += c.bytes;
+    }
+    return gueltig;
+}
+
 // Number of bytes of the character that starts at byte i (i < text.size()).
-inline std::size_t Bytes(std::string_view text, std::size_t i) {
-    const auto b = static_cast<unsigned char>(text[i]);
-    if (b < 0x80) return 1;
-    const std::size_t n = b >= 0xF0 && b <= 0xF4   ? 4
-                          : b >= 0xE0 && b <= 0xEF ? 3
-                          : b >= 0xC2 && b <= 0xDF ? 2
-                                                   : 1;
-    if (i + n > text.size()) return 1;
-    for (std::size_t k = 1; k < n; ++k)
-        if (!IstFolgebyte(text[i + k])) return 1;
-    return n;
+constexpr std::size_t Bytes(std::string_view text, std::size_t i) {
+    return Dekodiere(text, i).bytes;
 }
 
 // Byte offset of the character after the one that starts at i (the text's

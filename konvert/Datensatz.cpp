@@ -8,8 +8,11 @@
 #include <set>
 
 #include "checks/Textregeln.h"
+#include "geodesy/Zeichen.h"
 
 namespace kartovex::konvert {
+
+using modKartovex::zeichen::GueltigesUtf8;
 
 namespace {
 
@@ -204,26 +207,20 @@ char* OhneTrenner(char* w, std::string_view text) {
     return zahl(Zahlform::Zahl); // a Meter text is read as a Zahl text
 }
 
-// One value of a CSV record with --numbers.
+// One value of a CSV record with --numbers. A number or a reference without
+// blanks holds no safe separator (SichererTrenner): it needs no quotes.
 void CsvZahl(std::string& ziel, Zahlform form, std::string_view text, char trenner) {
     if (form == Zahlform::Text) return CsvFeld(ziel, text, trenner);
-    const bool alphanumerisch =
-        (trenner >= '0' && trenner <= '9') || (trenner >= 'A' && trenner <= 'Z') || trenner == '.';
-    if (form == Zahlform::Referenz && !alphanumerisch) {
+    if (form == Zahlform::Referenz) {
         const std::size_t vorher = ziel.size();
         ziel.resize(vorher + text.size());
         ziel.resize(std::size_t(OhneTrenner(ziel.data() + vorher, text) - ziel.data()));
         return;
     }
-    if (form != Zahlform::Referenz) {
-        const Zahlteile z = Teile(form, text);
-        // The digits need quotes only when the separator is a digit or '.'.
-        const bool zahlzeichen = (trenner >= '0' && trenner <= '9') || trenner == '.';
-        if (!z.ziffern.empty() && !zahlzeichen) {
-            if (z.negativ) ziel += '-';
-            ziel.append(z.ziffern);
-            return;
-        }
+    if (const Zahlteile z = Teile(form, text); !z.ziffern.empty()) {
+        if (z.negativ) ziel += '-';
+        ziel.append(z.ziffern);
+        return;
     }
     CsvFeld(ziel, AlsZahl(form, text), trenner);
 }
@@ -253,6 +250,11 @@ std::string_view Formatspalte(const Punkt& p) {
 }
 
 } // namespace
+
+bool SichererTrenner(char trenner) {
+    constexpr std::string_view erlaubt = " \t!#$%&'()*+,/:;<=>?@[\\]^`{|}~";
+    return trenner != 0 && erlaubt.find(trenner) != std::string_view::npos;
+}
 
 std::vector<Aus> AlleSpalten() {
     std::vector<Aus> alle;
@@ -422,19 +424,19 @@ Satzschreiber::Satzschreiber(const Ausgabeform& form) : form(form) {
 }
 
 // Calls wert(i, zahlform, text) for each value of a record after the line
-// number, in order: the format (formatSpalte only), the first `eigene` of
-// the user's own fields, the chosen output fields and, but in GeoJSON, the
-// message. i is the value's place among the names. (Inlined with the
-// callers' lambdas: called as functions, they cost more than their work.)
+// number, in order: the format (formatSpalte only), the user's own fields
+// (one for each column of the header, empty where the line has none), the
+// chosen output fields and, but in GeoJSON, the message. i is the value's
+// place among the names. (Inlined with the callers' lambdas: called as
+// functions, they cost more than their work.)
 template <class F>
-[[gnu::always_inline]] inline void Satzschreiber::jederWert(const Punkt& p, std::size_t eigene,
-                                                            std::string_view meldung,
-                                                            F&& wert) const {
+[[gnu::always_inline]] inline void
+Satzschreiber::jederWert(const Punkt& p, std::string_view meldung, F&& wert) const {
     std::size_t i = 0;
     if (form.formatSpalte) wert(i++, Zahlform::Text, Formatspalte(p));
-    for (std::size_t k = 0; k < eigene; ++k)
-        wert(i + k, Zahlform::Text, std::string_view(p.eigene[k]));
-    i += form.eigene.size();
+    for (std::size_t k = 0; k < form.eigene.size(); ++k)
+        wert(i++, Zahlform::Text,
+             k < p.eigene.size() ? std::string_view(p.eigene[k]) : std::string_view());
     for (const Spalte& s : spalten)
         wert(i++, s.zahl, std::string_view(p.text(s.feld)));
     if (!form.geojson) wert(i, Zahlform::Text, meldung);
@@ -470,17 +472,16 @@ char* SchreibeJsonWert(char* w, std::string_view text, Zahlform form, std::size_
                                                      const Punkt& p,
                                                      std::string_view meldung) const {
     if (!namenSchlicht) return false;
-    const std::size_t eigene = std::min(p.eigene.size(), form.eigene.size());
     constexpr std::string_view anfang = "{\"zeile\":";
     std::size_t laenge = anfang.size() + nummer.size();
-    jederWert(p, eigene, meldung, [&](std::size_t i, Zahlform, std::string_view text) {
+    jederWert(p, meldung, [&](std::size_t i, Zahlform, std::string_view text) {
         laenge += namen[i].size() + text.size() + 4; // the quotes, or "null" for nothing
     });
     const std::size_t vorher = ziel.size();
     ziel.resize(vorher + laenge);
     char* w = Kopiere(Kopiere(ziel.data() + vorher, anfang), nummer);
     std::size_t anfuehrungen = 2;
-    jederWert(p, eigene, meldung, [&](std::size_t i, Zahlform zahl, std::string_view text) {
+    jederWert(p, meldung, [&](std::size_t i, Zahlform zahl, std::string_view text) {
         w = Kopiere(w, namen[i]);
         anfuehrungen += 2;
         w = SchreibeJsonWert(w, text, zahl, anfuehrungen);
@@ -499,8 +500,7 @@ void Satzschreiber::jsonSatz(std::string& ziel, std::string_view nummer, const P
     if (jsonOhneEscapes(ziel, nummer, p, meldung)) return;
     ziel += "{\"zeile\":";
     ziel.append(nummer);
-    const std::size_t eigene = std::min(p.eigene.size(), form.eigene.size());
-    jederWert(p, eigene, meldung, [&](std::size_t i, Zahlform zahl, std::string_view text) {
+    jederWert(p, meldung, [&](std::size_t i, Zahlform zahl, std::string_view text) {
         ziel += namen[i];
         JsonWert(ziel, text, zahl);
     });
@@ -537,14 +537,14 @@ void Satzschreiber::geoJsonPunkt(std::string& ziel, std::string_view nummer, con
                                                        std::string_view meldung) const {
     // No value grows in writing (SchreibeZahl), so the texts' lengths bound the record.
     std::size_t laenge = nummer.size(), trennerAnzahl = 0;
-    jederWert(p, p.eigene.size(), meldung, [&](std::size_t, Zahlform, std::string_view text) {
+    jederWert(p, meldung, [&](std::size_t, Zahlform, std::string_view text) {
         laenge += 1 + text.size();
         ++trennerAnzahl;
     });
     const std::size_t anfang = ziel.size();
     ziel.resize(anfang + laenge);
     char* w = Kopiere(ziel.data() + anfang, nummer);
-    jederWert(p, p.eigene.size(), meldung, [&](std::size_t, Zahlform zahl, std::string_view text) {
+    jederWert(p, meldung, [&](std::size_t, Zahlform zahl, std::string_view text) {
         *w++ = form.trenner;
         // Most values are texts: copied here, without the switch.
         w = zahl == Zahlform::Text ? Kopiere(w, text) : SchreibeZahl(w, zahl, text);
@@ -578,11 +578,10 @@ void Satzschreiber::haengeAn(std::string& ziel, std::uint64_t zeile, const Punkt
     // is written value by value, each quoted where it needs it, only when it does.
     if (!csvOhneAnfuehrung(ziel, nummer, p, meldung)) {
         ziel.append(nummer);
-        jederWert(p, p.eigene.size(), meldung,
-                  [&](std::size_t, Zahlform zahl, std::string_view text) {
-                      ziel += form.trenner;
-                      CsvZahl(ziel, zahl, text, form.trenner);
-                  });
+        jederWert(p, meldung, [&](std::size_t, Zahlform zahl, std::string_view text) {
+            ziel += form.trenner;
+            CsvZahl(ziel, zahl, text, form.trenner);
+        });
     }
     ziel += "\r\n";
 }
@@ -600,38 +599,6 @@ std::string Einzeilig(const std::string& meldung) {
         zeile += c;
     }
     return zeile;
-}
-
-bool GueltigesUtf8(std::string_view text) {
-    for (std::size_t i = 0; i < text.size();) {
-        const auto b = static_cast<unsigned char>(text[i]);
-        if (b < 0x80) {
-            ++i;
-            continue;
-        }
-        // The length from the lead byte, and the range of the byte after it
-        // that excludes overlong forms, surrogates and code points above U+10FFFF.
-        std::size_t n = 0;
-        unsigned char von = 0x80, bis = 0xBF;
-        if (b >= 0xC2 && b <= 0xDF) {
-            n = 2;
-        } else if (b >= 0xE0 && b <= 0xEF) {
-            n = 3;
-            von = b == 0xE0 ? 0xA0 : 0x80;
-            bis = b == 0xED ? 0x9F : 0xBF;
-        } else if (b >= 0xF0 && b <= 0xF4) {
-            n = 4;
-            von = b == 0xF0 ? 0x90 : 0x80;
-            bis = b == 0xF4 ? 0x8F : 0xBF;
-        }
-        if (n == 0 || i + n > text.size()) return false;
-        for (std::size_t k = 1; k < n; ++k) {
-            const auto f = static_cast<unsigned char>(text[i + k]);
-            if (f < (k == 1 ? von : 0x80) || f > (k == 1 ? bis : 0xBF)) return false;
-        }
-        i += n;
-    }
-    return true;
 }
 
 std::string AlsUtf8(std::string_view text) {

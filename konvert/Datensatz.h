@@ -13,6 +13,14 @@ namespace kartovex::konvert {
 // Every output field in the order of the output window.
 std::vector<Aus> AlleSpalten();
 
+// Whether CSV can be written with this separator: a blank, a tab or an ASCII
+// punctuation mark that no number, column name or line number holds, so that
+// only fields that hold it need quotes. Letters, digits, '-', '.', '_', the
+// quote and line breaks are not.
+bool SichererTrenner(char trenner);
+inline constexpr std::string_view SichereTrenner =
+    "Leerzeichen, Tabulator oder ein Satzzeichen außer \" - . _";
+
 struct Ausgabeform {
     bool json = false;                        // JSON lines instead of CSV
     char trenner = ';';                       // CSV field separator
@@ -51,8 +59,7 @@ private:
         Aus feld;
         Zahlform zahl; // Text unless --numbers makes the field a number
     };
-    template <class F>
-    void jederWert(const Punkt& p, std::size_t eigene, std::string_view meldung, F&& wert) const;
+    template <class F> void jederWert(const Punkt& p, std::string_view meldung, F&& wert) const;
     bool csvOhneAnfuehrung(std::string& ziel, std::string_view nummer, const Punkt& p,
                            std::string_view meldung) const;
     bool jsonOhneEscapes(std::string& ziel, std::string_view nummer, const Punkt& p,
@@ -82,9 +89,6 @@ bool OhneAnfuehrungRichtig(std::string_view satz, char trenner, std::size_t tren
 // holds no backslash and no control character, and only the `anfuehrungen`
 // quotes around its names and texts, so no text holds one.
 bool OhneEscapesRichtig(std::string_view satz, std::size_t anfuehrungen);
-
-// Whether a text is well-formed UTF-8.
-bool GueltigesUtf8(std::string_view text);
 
 // A text as UTF-8: itself when it is, else its bytes read as Windows-1252,
 // which spreadsheets on German Windows write. JSON and GeoJSON take the

@@ -531,10 +531,9 @@ void Gisziel::schreibe(std::uint64_t, const Punkt& p) {
     if (d->name >= 0 && !OGR_F_IsFieldSetAndNotNull(f, d->name))
         OGR_F_SetFieldString(f, d->name, p.text(Aus::texREFAUS).c_str());
     if (d->beschreibung >= 0) {
-        std::string text =
-            OGR_F_IsFieldSetAndNotNull(f, d->beschreibung)
-                ? OGR_F_GetFieldAsString(f, d->beschreibung) + std::string("\n")
-                : std::string();
+        std::string text = OGR_F_IsFieldSetAndNotNull(f, d->beschreibung)
+                               ? OGR_F_GetFieldAsString(f, d->beschreibung) + std::string("\n")
+                               : std::string();
         OGR_F_SetFieldString(f, d->beschreibung, (text + d->ergebnistext(p)).c_str());
     }
     double lage[2];

@@ -5,19 +5,9 @@
 #include <iosfwd>
 #include <string>
 
-#include "konvert/Strom.h"
+#include "konvert/Aufruf.h"
 
 namespace kartovex::konvert {
-
-struct Gisauftrag {
-    std::string ein;             // --in: the GIS file read
-    std::string ebene;           // --layer: its layer; empty: the first with points
-    std::string aus;             // --out: the GIS file written; empty: standard output
-    std::string treiber;         // --driver: the format of --out; empty: by its extension
-    bool ueberschreiben = false; // --overwrite: an existing --out is replaced
-    bool fortschritt = false;    // --progress: progress and counts for another program
-    bool aktiv() const { return !ein.empty() || !aus.empty() || fortschritt; }
-};
 
 // Runs the conversion of a GIS layer (--in) or of the lines of `datei` ("-":
 // standard input) with the options of `o`; the records go to standard output

@@ -1,5 +1,6 @@
 #include "konvert/Strom.h"
 
+#include <algorithm>
 #include <chrono>
 #include <condition_variable>
 #include <cstring>
@@ -15,57 +16,56 @@ namespace kartovex::konvert {
 
 namespace {
 
-// Reads lines from a stream through a fixed buffer. A line longer than
-// LaengsteZeile is read to its end but not kept.
+// Reads lines from a stream through a fixed buffer. Of a line longer than
+// LaengsteZeile the first LaengsteZeile bytes are kept, the rest is read
+// but not kept.
 class Zeilenleser {
 public:
     explicit Zeilenleser(std::istream& ein) : ein(ein), puffer(1 << 16) {}
 
-    // The next line without its LF (and CR before it); false at the end.
-    bool naechste(std::string& zeile, bool& zuLang) {
+    // Appends the next line without its LF (and CR before it) to `ziel`;
+    // false at the end.
+    bool naechste(std::string& ziel, bool& zuLang) {
         if (zurueckgelegt) {
             zurueckgelegt = false;
-            zeile = std::move(gemerkt);
+            ziel += gemerkt;
             zuLang = gemerktZuLang;
             return true;
         }
-        zeile.clear();
+        const std::size_t anfang = ziel.size();
         zuLang = false;
         bool etwas = false;
         for (;;) {
             if (pos == ende && !fuelle()) break;
             etwas = true;
-            const char* anfang = puffer.data() + pos;
-            const auto* lf = static_cast<const char*>(std::memchr(anfang, '\n', ende - pos));
-            const std::size_t n = lf ? std::size_t(lf - anfang) : ende - pos;
-            if (!zuLang) {
-                if (zeile.size() + n > LaengsteZeile + 1) { // +1: a CR may still go
-                    zuLang = true;
-                    zeile.clear();
-                } else {
-                    zeile.append(anfang, n);
-                }
-            }
+            const char* text = puffer.data() + pos;
+            const auto* lf = static_cast<const char*>(std::memchr(text, '\n', ende - pos));
+            const std::size_t n = lf ? std::size_t(lf - text) : ende - pos;
+            // +1: a CR may still go
+            const std::size_t platz = LaengsteZeile + 1 - (ziel.size() - anfang);
+            ziel.append(text, std::min(n, platz));
+            zuLang = zuLang || n > platz;
             pos += n;
             if (lf) {
                 ++pos;
                 break;
             }
         }
-        if (!zeile.empty() && zeile.back() == '\r') zeile.pop_back();
+        if (ziel.size() > anfang && ziel.back() == '\r' && !zuLang) ziel.pop_back();
         // Spreadsheets often start a UTF-8 file with a byte order mark.
-        if (ersteZeile && zeile.rfind("\xEF\xBB\xBF", 0) == 0) zeile.erase(0, 3);
+        if (ersteZeile && std::string_view(ziel).substr(anfang).starts_with("\xEF\xBB\xBF"))
+            ziel.erase(anfang, 3);
         ersteZeile = false;
-        if (zeile.size() > LaengsteZeile) {
+        if (ziel.size() - anfang > LaengsteZeile) {
             zuLang = true;
-            zeile.clear();
+            ziel.resize(anfang + LaengsteZeile);
         }
         return etwas;
     }
 
     // The line comes again with the next call.
-    void legeZurueck(std::string zeile, bool zuLang) {
-        gemerkt = std::move(zeile);
+    void legeZurueck(std::string_view zeile, bool zuLang) {
+        gemerkt = zeile;
         gemerktZuLang = zuLang;
         zurueckgelegt = true;
     }
@@ -85,39 +85,63 @@ private:
     bool gemerktZuLang = false, zurueckgelegt = false;
 };
 
+// A block of lines, kept one after the other in one text, so that its memory
+// follows the bytes it holds, not the longest line each place once held.
 struct Block {
+    struct Zeile {
+        std::size_t anfang = 0, laenge = 0;
+        bool zuLang = false;
+    };
     std::uint64_t ersteZeile = 0;
-    std::vector<std::string> zeilen;
-    std::vector<bool> zuLang;
+    std::string text;
+    std::vector<Zeile> zeilen;
     // Results, written by the thread that converts the block.
     std::string aus, meldungen;
     std::uint64_t punkte = 0, fehler = 0;
     bool fertig = false;
+
+    std::string_view zeile(std::size_t i) const {
+        return std::string_view(text).substr(zeilen[i].anfang, zeilen[i].laenge);
+    }
 };
 
-bool Fuelle(Block& b, Zeilenleser& leser, std::uint64_t& gelesen, std::size_t max) {
+// Reads lines into the block until it holds `max` lines or `bytes` bytes.
+bool Fuelle(Block& b, Zeilenleser& leser, std::uint64_t& gelesen, std::size_t max,
+            std::size_t bytes) {
     b.ersteZeile = gelesen + 1;
-    b.zeilen.resize(max);
-    b.zuLang.assign(max, false);
-    std::size_t n = 0;
-    for (bool lang = false; n < max && leser.naechste(b.zeilen[n], lang); ++n)
-        b.zuLang[n] = lang;
-    b.zeilen.resize(n);
-    gelesen += n;
-    return n > 0;
+    b.text.clear();
+    b.zeilen.clear();
+    for (bool lang = false; b.zeilen.size() < max && b.text.size() < bytes;) {
+        const std::size_t anfang = b.text.size();
+        if (!leser.naechste(b.text, lang)) break;
+        b.zeilen.push_back({anfang, b.text.size() - anfang, lang});
+    }
+    gelesen += b.zeilen.size();
+    return !b.zeilen.empty();
 }
 
-bool Leer(const std::string& zeile) {
-    return zeile.find_first_not_of(' ') == std::string::npos;
+// Only blanks and tabs: a line that is skipped wherever it stands.
+bool Leer(std::string_view zeile) {
+    return zeile.find_first_not_of(" \t") == std::string_view::npos;
 }
 
 void Melde(Block& b, std::uint64_t zeile, const std::string& text) {
     b.meldungen += "Zeile " + std::to_string(zeile) + ": " + Einzeilig(text) + '\n';
 }
 
-Punkt ZuLang() {
+std::string ZuLangText(std::string_view was) {
+    return std::string(was) + " ist länger als " + std::to_string(LaengsteZeile) + " Bytes.";
+}
+
+// A line too long to be converted: its record has the user's own fields as
+// far as its first LaengsteZeile bytes hold them.
+Punkt ZuLang(std::string_view anfang, const Optionen& o) {
     Punkt p;
-    p.meldung = "Die Zeile ist länger als " + std::to_string(LaengsteZeile) + " Bytes.";
+    p.meldung = ZuLangText("Die Zeile");
+    if (o.zeile.eigeneSpalten > 0) {
+        p.eigene = EigeneFelder(o.format, anfang, o.zeile.trenner);
+        p.eigene.resize(o.zeile.eigeneSpalten);
+    }
     return p;
 }
 
@@ -127,8 +151,10 @@ void Verarbeite(Block& b, const Optionen& o, const Satzschreiber& schreiber) {
     b.punkte = b.fehler = 0;
     for (std::size_t i = 0; i < b.zeilen.size(); ++i) {
         const std::uint64_t nummer = b.ersteZeile + i;
-        if (!b.zuLang[i] && Leer(b.zeilen[i])) continue;
-        const Punkt p = b.zuLang[i] ? ZuLang() : KonvertiereZeile(o.format, b.zeilen[i], o.zeile);
+        const std::string_view zeile = b.zeile(i);
+        const bool zuLang = b.zeilen[i].zuLang;
+        if (!zuLang && Leer(zeile)) continue;
+        const Punkt p = zuLang ? ZuLang(zeile, o) : KonvertiereZeile(o.format, zeile, o.zeile);
         if (!p.meldung.empty()) Melde(b, nummer, p.meldung);
         for (const std::string& m : p.meldungen)
             Melde(b, nummer, m);
@@ -207,10 +233,18 @@ private:
     Bilanz bilanz;
 };
 
+// The bytes of input after which a block ends, when `bloecke` blocks may be
+// in flight at once: together they hold about `imFlug` bytes, whatever the
+// number of threads, but each at most 1 MiB and room for a line at least.
+std::size_t BytesJeBlock(std::size_t imFlug, std::size_t bloecke) {
+    return std::clamp<std::size_t>(imFlug / bloecke, LaengsteZeile, 1 << 20);
+}
+
 Bilanz Einfaedig(Zeilenleser& leser, Ausgeber& ausgeber, const Optionen& o, std::uint64_t gelesen) {
     const Satzschreiber schreiber(o.form);
     Block b;
-    while (ausgeber.laeuft() && Fuelle(b, leser, gelesen, o.zeilenJeBlock)) {
+    while (ausgeber.laeuft() &&
+           Fuelle(b, leser, gelesen, o.zeilenJeBlock, BytesJeBlock(o.bytesImFlug, 1))) {
         Verarbeite(b, o, schreiber);
         ausgeber.schreibe(b);
     }
@@ -223,6 +257,7 @@ Bilanz Einfaedig(Zeilenleser& leser, Ausgeber& ausgeber, const Optionen& o, std:
 Bilanz Parallel(Zeilenleser& leser, Ausgeber& ausgeber, const Optionen& o, std::uint64_t gelesen) {
     const Satzschreiber schreiber(o.form);
     std::vector<Block> ring(2 * std::size_t(o.threads) + 2);
+    const std::size_t bytes = BytesJeBlock(o.bytesImFlug, ring.size());
     std::mutex m;
     std::condition_variable arbeit, fertig;
     std::deque<std::size_t> warteschlange;
@@ -263,7 +298,7 @@ Bilanz Parallel(Zeilenleser& leser, Ausgeber& ausgeber, const Optionen& o, std::
         if (angefangen - geschrieben == ring.size()) schreibeFertige(true);
         if (!ausgeber.laeuft()) break; // a write failed: read no further
         Block& b = ring[angefangen % ring.size()];
-        if (!Fuelle(b, leser, gelesen, o.zeilenJeBlock)) break;
+        if (!Fuelle(b, leser, gelesen, o.zeilenJeBlock, bytes)) break;
         {
             std::lock_guard sperre(m);
             b.fertig = false;
@@ -293,23 +328,34 @@ Bilanz Konvertiere(std::istream& ein, std::ostream& aus, std::ostream& meldungen
     Zeilenleser leser(ein);
     Optionen o = optionen;
     std::uint64_t gelesen = 0;
+    // The first line that is not empty counts: the header line, or the first
+    // point, whose fields after the format's ones are the user's own columns.
     std::string erste;
-    if (bool zuLang = false; leser.naechste(erste, zuLang)) {
+    bool zuLang = false, da = false;
+    while ((da = leser.naechste(erste, zuLang)) && !zuLang && Leer(erste)) {
+        ++gelesen;
+        erste.clear();
+    }
+    if (da) {
+        if (o.kopfzeile && zuLang) {
+            meldungen << "Zeile " << gelesen + 1 << ": " << ZuLangText("Die Kopfzeile") << '\n';
+            return {.zeilen = gelesen + 1, .abgebrochen = true};
+        }
         const std::vector<std::string> eigene = EigeneFelder(o.format, erste, o.zeile.trenner);
         o.zeile.eigeneSpalten = eigene.size();
         if (o.kopfzeile) {
             o.form.eigene = eigene;
-            gelesen = 1;
+            ++gelesen;
         } else {
             for (std::size_t k = 0; k < eigene.size(); ++k)
                 o.form.eigene.push_back("feld" + std::to_string(Formatfelder(o.format) + k + 1));
-            leser.legeZurueck(std::move(erste), zuLang);
+            leser.legeZurueck(erste, zuLang);
         }
     }
     aus << Kopfzeile(o.form);
     Ausgeber ausgeber(aus, meldungen, o);
-    const Bilanz bilanz = o.threads <= 1 ? Einfaedig(leser, ausgeber, o, gelesen)
-                                         : Parallel(leser, ausgeber, o, gelesen);
+    Bilanz bilanz = o.threads <= 1 ? Einfaedig(leser, ausgeber, o, gelesen)
+                                   : Parallel(leser, ausgeber, o, gelesen);
     if (aus.good()) aus << Schluss(o.form) << std::flush;
     return bilanz;
 }

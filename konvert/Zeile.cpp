@@ -41,28 +41,6 @@ thread_local std::vector<std::string>* sammler = nullptr;
 
 // ---- Typing a field -------------------------------------------------------------
 
-// One code point of UTF-8 text from position i on; a byte that starts no
-// complete sequence reads as U+FFFD and counts as one character.
-int Codepunkt(std::string_view s, std::size_t& i) {
-    const auto b = static_cast<unsigned char>(s[i]);
-    std::size_t n = b < 0x80 ? 1 : b >= 0xF0 && b <= 0xF4 ? 4 : b >= 0xE0 ? 3 : b >= 0xC2 ? 2 : 0;
-    if (n == 0 || i + n > s.size()) {
-        ++i;
-        return n == 1 ? b : 0xFFFD;
-    }
-    int code = n == 1 ? b : b & (0xFF >> (n + 1));
-    for (std::size_t k = 1; k < n; ++k) {
-        const auto f = static_cast<unsigned char>(s[i + k]);
-        if ((f & 0xC0) != 0x80) {
-            ++i;
-            return 0xFFFD;
-        }
-        code = (code << 6) | (f & 0x3F);
-    }
-    i += n;
-    return code;
-}
-
 // What the key filter of each field makes of each printable ASCII character
 // (0: it refuses it, or it is no such character), asked once: a line then
 // costs a byte look-up per character.
@@ -98,7 +76,9 @@ std::string Tippe(Feld feld, std::string_view text, std::string& inhalt) {
     }
     inhalt.resize(vorher + i);
     while (i < text.size()) {
-        const int code = Codepunkt(text, i);
+        const zeichen::Codepunkt c = zeichen::Dekodiere(text, i);
+        const int code = static_cast<int>(c.code);
+        i += c.bytes;
         // Backspace, Tab and Enter act on the field or the focus when typed;
         // inside a line they are no characters of the point.
         if (code < 32 || code == 127)
@@ -352,7 +332,12 @@ Getippt TippeZeile(int format, std::string_view zeile, const Zeilenform& form, E
     Getippt g{format, {}};
     if (format == Automatisch) {
         const auto erkannt = Erkenne(zeile);
-        if (!erkannt) return {0, std::string(KeineKoordinate)};
+        if (!erkannt) {
+            const bool felder =
+                zeile.find_first_of(form.trenner ? std::string_view(&form.trenner, 1) : ";\t") !=
+                std::string_view::npos;
+            return {0, std::string(felder ? KeineKoordinateMitFeldern : KeineKoordinate)};
+        }
         g.format = erkannt->format;
         g.meldung = EintippenErkannt(*erkannt, e);
     } else {
@@ -412,6 +397,13 @@ Punkt KonvertiereZeile(int format, std::string_view zeile, const Zeilenform& for
         p.meldung = pruefung.meldung.empty() ? "Die Eingabe ist unvollständig." : pruefung.meldung;
     }
     if (p.meldung.empty()) p.sichtbar = p.ergebnis.ausgabe->gkSichtbar ? AusAnzahl : ErstesGKFeld;
+    // A message may quote the line's text: an invalid byte shows as U+FFFD, as
+    // the key filter shows it, so that every output that quotes it is UTF-8.
+    const auto alsUtf8 = [](std::string& m) {
+        if (!zeichen::GueltigesUtf8(m)) m = zeichen::MitErsatzzeichen(m);
+    };
+    alsUtf8(p.meldung);
+    std::ranges::for_each(p.meldungen, alsUtf8);
     if (form.eigeneSpalten > 0) {
         p.eigene = EigeneFelder(format, zeile, form.trenner);
         p.eigene.resize(form.eigeneSpalten);

@@ -95,7 +95,8 @@ void SammleMeldungen();
 //
 // With the format Automatisch, the line is one coordinate in any notation the
 // recogniser understands; its field texts are typed as above. A line it does
-// not understand fails with KeineKoordinate.
+// not understand fails with KeineKoordinate, or with KeineKoordinateMitFeldern
+// when it holds a field separator.
 //
 // Safe to call from several threads at once. The geodesy messages of the
 // call land in Punkt::meldungen once SammleMeldungen has run.
@@ -107,6 +108,11 @@ Punkt KonvertiereZeile(int format, std::string_view zeile, const Zeilenform& for
 
 inline constexpr std::string_view KeineKoordinate =
     "Keine Koordinate in einer bekannten Schreibweise.";
+// The same for a line with field separators: with the format Automatisch the
+// whole line is one coordinate, so it can have no fields of the user's own.
+inline constexpr std::string_view KeineKoordinateMitFeldern =
+    "Keine Koordinate in einer bekannten Schreibweise. Mit --format auto ist die ganze Zeile "
+    "eine Koordinate; eigene Spalten sind nicht möglich.";
 
 // A field that starts with a quote is quoted as CSV writes it; this fails a
 // line whose quote is never closed.

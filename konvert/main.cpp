@@ -5,21 +5,18 @@
 #include <csignal>
 
 #include <algorithm>
-#include <charconv>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <locale>
-#include <optional>
-#include <sstream>
 #include <string>
 #include <thread>
-#include <utility>
 #include <vector>
 
 #include "Version.h"
 #include "geodesy/modKartovex.h"
+#include "konvert/Aufruf.h"
 #include "konvert/Gisprogramm.h"
 #include "konvert/Schreiber.h"
 #include "konvert/Strom.h"
@@ -56,7 +53,8 @@ void Hilfe(std::ostream& aus) {
            "  --format FORMAT      Eingabeformat: Nummer, Kurzname oder Name (siehe unten),\n"
            "                       oder auto: jede Zeile in der Schreibweise, die sie hat\n"
            "                       (wie beim Einfügen ins Eingangsfenster); das erkannte\n"
-           "                       Format steht in der Spalte format\n"
+           "                       Format steht in der Spalte format; die ganze Zeile ist\n"
+           "                       eine Koordinate, eigene Spalten gibt es dabei nicht\n"
            "  --json               JSON-Zeilen statt CSV schreiben\n"
            "  --geojson            eine GeoJSON-FeatureCollection von Punkten schreiben\n"
            "                       (Zeilen mit Meldung fehlen darin; ihre Zahl steht am\n"
@@ -67,7 +65,10 @@ void Hilfe(std::ostream& aus) {
            "  --numbers            schlichte Zahlen statt der Texte des Ausgabefensters:\n"
            "                       Grad mit Vorzeichen (Süd und West negativ), ganze Meter\n"
            "                       ohne führende Nullen, UTM mil und UTMREF ohne Leerzeichen\n"
-           "  --delimiter ZEICHEN  Trennzeichen der CSV-Ausgabe (Vorgabe: ';')\n"
+           "  --delimiter ZEICHEN  Trennzeichen der CSV-Ausgabe (Vorgabe: ';'): Leerzeichen,\n"
+           "                       Tabulator oder ein Satzzeichen außer \" - . _ (Buchstaben,\n"
+           "                       Ziffern und diese stehen in Zahlen und Spaltennamen und\n"
+           "                       werden abgelehnt)\n"
            "  --separator ZEICHEN  Trennzeichen der Eingabe (Vorgabe: ';' oder Tabulator)\n"
            "  --header             die erste Zeile ist eine Kopfzeile: nicht rechnen, die\n"
            "                       Namen eigener Spalten übernehmen\n"
@@ -89,7 +90,7 @@ void Hilfe(std::ostream& aus) {
            "                       und am Ende \"Ergebnis GERECHNET MIT_MELDUNG\" auf der\n"
            "                       Standardfehlerausgabe\n"
            "  -h, --help           diese Hilfe zeigen\n"
-           "  --version            die Versionsnummer zeigen\n\n"
+           "  --version            die Versionsnummer und die Lizenz zeigen\n\n"
            "Formate und Zeilenaufbau:\n";
     for (int f = 1; f <= 7; ++f)
         aus << "  " << f << ", " << Kurzname(f) << ", \"" << Formatname(f) << "\":\n      "
@@ -112,27 +113,6 @@ char Dezimaltrenner() {
     } catch (const std::exception&) {
         return '.';
     }
-}
-
-// The output fields of the groups of --columns ("dezimal,utm,gk": format
-// names or numbers) in the order given; returns the fault or the empty text.
-std::string Spaltenwahl(const std::string& liste, std::vector<Aus>& spalten) {
-    spalten.clear();
-    std::vector<int> gewaehlt;
-    std::istringstream gruppen(liste);
-    for (std::string gruppe; std::getline(gruppen, gruppe, ',');) {
-        const auto f = FormatAusName(gruppe);
-        if (!f)
-            return "unbekannte Spaltengruppe »" + gruppe +
-                   "« (dezimal, gradmin, gradminsek, utm, mil, ref, gk)";
-        if (std::find(gewaehlt.begin(), gewaehlt.end(), *f) != gewaehlt.end())
-            return "Spaltengruppe »" + gruppe + "« doppelt";
-        gewaehlt.push_back(*f);
-        for (const Ausgabefeld& feld : Ausgabefelder())
-            if (feld.format == *f) spalten.push_back(feld.feld);
-    }
-    if (spalten.empty()) return "--columns braucht eine Liste von Spaltengruppen";
-    return {};
 }
 
 // Ctrl+C on a terminal: the progress line goes before the program ends by the
@@ -161,94 +141,25 @@ int Lesefehler(const std::string& datei, int fehler) {
 
 int main(int argc, char* argv[]) {
     std::ios::sync_with_stdio(false);
-    Optionen o;
-    o.threads = std::max(1u, std::thread::hardware_concurrency());
-    Gisauftrag gis;
-    bool formatDa = false, nurDateien = false;
-    std::string datei = "-";
-    for (int i = 1; i < argc; ++i) {
-        std::string a = argv[i];
-        // "--name=wert" and "--name wert" alike.
-        std::optional<std::string> angehaengt;
-        if (const auto gleich = a.find('=');
-            !nurDateien && a.starts_with("--") && gleich != std::string::npos) {
-            angehaengt = a.substr(gleich + 1);
-            a.resize(gleich);
-        }
-        const auto wert = [&]() -> std::optional<std::string> {
-            if (angehaengt) return std::exchange(angehaengt, std::nullopt);
-            if (i + 1 < argc) return std::string(argv[++i]);
-            return std::nullopt;
-        };
-        if (nurDateien || a == "-" || a.empty() || a[0] != '-') {
-            if (datei != "-") return Aufruffehler("nur eine Eingabedatei");
-            datei = a;
-            continue;
-        }
-        if (a == "--") {
-            nurDateien = true;
-        } else if (a == "--help" || a == "-h") {
-            Hilfe(std::cout);
-            return 0;
-        } else if (a == "--version") {
-            std::cout << Programm << ' ' << KartovexVersion << '\n';
-            return 0;
-        } else if (a == "--format") {
-            const auto w = wert();
-            const auto f = w ? FormatAusName(*w) : std::nullopt;
-            if (!f) return Aufruffehler("unbekanntes Format »" + w.value_or("") + "«");
-            o.format = *f;
-            o.form.formatSpalte = *f == Automatisch;
-            formatDa = true;
-        } else if (a == "--json") {
-            o.form.json = true;
-        } else if (a == "--numbers") {
-            o.form.zahlen = true;
-        } else if (a == "--geojson") {
-            o.form.geojson = true;
-        } else if (a == "--columns") {
-            const auto w = wert();
-            if (!w) return Aufruffehler("--columns braucht eine Liste von Spaltengruppen");
-            if (std::string fehler = Spaltenwahl(*w, o.form.spalten); !fehler.empty())
-                return Aufruffehler(fehler);
-        } else if (a == "--in" || a == "--layer" || a == "--out" || a == "--driver") {
-            const auto w = wert();
-            if (!w || w->empty()) return Aufruffehler(a + " braucht einen Wert");
-            (a == "--in"      ? gis.ein
-             : a == "--layer" ? gis.ebene
-             : a == "--out"   ? gis.aus
-                              : gis.treiber) = *w;
-        } else if (a == "--overwrite") {
-            gis.ueberschreiben = true;
-        } else if (a == "--progress") {
-            gis.fortschritt = true;
-        } else if (a == "--header") {
-            o.kopfzeile = true;
-        } else if (a == "--separator" || a == "--delimiter") {
-            const auto w = wert();
-            if (!w || w->size() != 1 || std::strchr("\"\r\n", (*w)[0]))
-                return Aufruffehler(a + " braucht genau ein Zeichen (nicht \" oder Zeilenende)");
-            // --separator splits the input lines, --delimiter the output records.
-            (a == "--separator" ? o.zeile.trenner : o.form.trenner) = (*w)[0];
-        } else if (a == "--threads") {
-            const auto w = wert();
-            unsigned n = 0;
-            if (!w || std::from_chars(w->data(), w->data() + w->size(), n).ec != std::errc() ||
-                n == 0 || n > 256)
-                return Aufruffehler("--threads braucht eine Zahl von 1 bis 256");
-            o.threads = n;
-        } else {
-            return Aufruffehler("unbekannte Option »" + a + "«");
-        }
-        if (angehaengt) return Aufruffehler(a + " nimmt keinen Wert");
+    const Aufruf aufruf =
+        LiesAufruf(std::vector<std::string>(argv + std::min(argc, 1), argv + argc),
+                   std::max(1u, std::thread::hardware_concurrency()));
+    if (!aufruf.fehler.empty()) return Aufruffehler(aufruf.fehler);
+    if (aufruf.tun == Aufruf::Tun::Hilfe) {
+        Hilfe(std::cout);
+        return 0;
     }
-    if (!gis.ein.empty() && datei != "-") return Aufruffehler("--in oder DATEI, nicht beide");
-    if (!formatDa && gis.ein.empty()) return Aufruffehler("--format fehlt");
-    if (o.form.json && o.form.geojson) return Aufruffehler("--json oder --geojson, nicht beide");
-    if (gis.aktiv()) {
+    if (aufruf.tun == Aufruf::Tun::Version) {
+        std::cout << Programm << ' ' << KartovexVersion << "\nLizenz: " << KartovexLizenz
+                  << ", Copyright " << KartovexCopyright << '\n';
+        return 0;
+    }
+    Optionen o = aufruf.optionen;
+    const std::string& datei = aufruf.datei;
+    if (aufruf.gis.aktiv()) {
         std::signal(SIGPIPE, SIG_IGN);
         modKartovex::setDezimaltrenner(Dezimaltrenner());
-        return GisLauf(gis, o, datei, std::cerr);
+        return GisLauf(aufruf.gis, o, datei, std::cerr);
     }
 
     std::ifstream dateistrom;
@@ -274,6 +185,7 @@ int main(int argc, char* argv[]) {
     Schreiber ausgabe(STDOUT_FILENO);
     std::ostream aus(&ausgabe);
     const Bilanz b = Konvertiere(ein, aus, std::cerr, o);
+    if (b.abgebrochen) return 2;
     if (ausgabe.fehler() != 0) {
         std::cerr << Programm << ": Schreiben in die Standardausgabe gescheitert: "
                   << std::strerror(ausgabe.fehler()) << '\n';

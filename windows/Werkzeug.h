@@ -22,7 +22,7 @@ class QRadioButton;
 
 namespace kartovex {
 
-// Title of every message box.
+// The program's name: the application name and the title of every message box.
 inline const QString Programmtitel = QStringLiteral("KartovexQuendo");
 
 // A place in twips: left, top, width, height.

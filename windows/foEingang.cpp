@@ -13,6 +13,7 @@
 #include <array>
 #include <vector>
 
+#include "Version.h"
 #include "checks/Erkennung.h"
 #include "checks/Formate.h"
 #include "windows/Fenster.h"
@@ -148,7 +149,8 @@ foEingang::foEingang() {
 
 void foEingang::Laden() {
     Lage({0, 0, 15000, 10000});
-    setWindowTitle(QStringLiteral("KartovexLE  V ") + "1.2" + QString(7, ' ') + "01.02.2014");
+    setWindowTitle(QStringLiteral("KartovexLE  V ") + KartovexKurzversion + QString(7, ' ') +
+                   "01.02.2014");
     findChild<QLabel*>("labEingang")->setText("Starten Sie mit Ihrem Eingabeformat");
 }
 

@@ -17,6 +17,7 @@
 
 #include "windows/Fenster.h"
 #include "windows/Programm.h"
+#include "windows/Werkzeug.h"
 #include "windows/foAusgabe.h"
 #include "windows/foBerechnungen.h"
 #include "windows/foEingang.h"
@@ -102,7 +103,7 @@ BENCHMARK(BM_Klick)->Name("Berechnung/Klick")->DenseRange(1, 7)->Unit(benchmark:
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    app.setApplicationName("KartovexQuendo");
+    app.setApplicationName(kartovex::Programmtitel);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
 

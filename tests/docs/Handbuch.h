@@ -33,6 +33,13 @@ inline std::string Ausgabe(const std::string& befehl) {
     return text;
 }
 
+// The whole content of a file.
+inline std::string Dateiinhalt(const std::string& pfad) {
+    std::ostringstream text;
+    text << std::ifstream(pfad).rdbuf();
+    return text.str();
+}
+
 // Runs of blanks and line breaks become one blank.
 inline std::string Einzeilig(const std::string& text) {
     return std::regex_replace(text, std::regex(R"(\s+)"), " ");

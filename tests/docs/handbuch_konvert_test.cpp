@@ -71,17 +71,48 @@ TEST(HandbuchKonvert, RueckgabewerteWieHilfe) {
 // --version, the AppStream release and the footers of both pages carry the
 // one version of the project.
 TEST(HandbuchKonvert, EineVersion) {
-    std::ostringstream datei;
-    datei << std::ifstream(METAINFO).rdbuf();
-    const std::string metainfo = datei.str();
     std::smatch release;
+    const std::string metainfo = Dateiinhalt(METAINFO);
     ASSERT_TRUE(
         std::regex_search(metainfo, release, std::regex(R"x(<release version="([^"]+)")x")));
     const std::string version = release[1];
     EXPECT_TRUE(std::regex_match(version, std::regex(R"(\d+\.\d+\.\d+)"))) << version;
-    EXPECT_EQ(Ausgabe(KONVERT_PROGRAMM " --version"), "kartovex-konvert " + version + "\n");
+    const std::string ausgabe = Ausgabe(KONVERT_PROGRAMM " --version");
+    EXPECT_EQ(ausgabe.substr(0, ausgabe.find('\n') + 1), "kartovex-konvert " + version + "\n");
     for (const char* datei : {HANDBUCH_KONVERT, HANDBUCH_KARTOVEX})
         EXPECT_NE(Einzeilig(Ganz(Handbuchseite(datei))).find("KartovexLE " + version + " "),
                   std::string::npos)
             << datei;
+}
+
+// The licence that the metainfo names is the one of LICENSE, of the Files: *
+// paragraph of the copyright file, of --version and of both manual pages,
+// with the same copyright holder everywhere.
+TEST(HandbuchKonvert, EineLizenz) {
+    std::smatch treffer;
+    const std::string metainfo = Dateiinhalt(METAINFO);
+    ASSERT_TRUE(std::regex_search(metainfo, treffer,
+                                  std::regex("<project_license>([^<]+)</project_license>")));
+    const std::string lizenz = treffer[1];
+    const std::string copyright = Dateiinhalt(COPYRIGHTDATEI);
+    ASSERT_TRUE(std::regex_search(
+        copyright, treffer, std::regex(R"(Files: \*\nCopyright: ([^\n]+)\nLicense: (\S+)\n)")));
+    const std::string inhaber = treffer[1];
+    EXPECT_EQ(treffer[2], lizenz);
+    EXPECT_NE(copyright.find("\nLicense: " + lizenz + "\n Permission is hereby granted"),
+              std::string::npos);
+
+    const std::string text = Dateiinhalt(LIZENZDATEI);
+    EXPECT_EQ(text.substr(0, text.find('\n')), lizenz + " License");
+    EXPECT_NE(text.find("Copyright (c) " + inhaber + "\n"), std::string::npos) << text;
+
+    const std::string version = Ausgabe(KONVERT_PROGRAMM " --version");
+    EXPECT_EQ(version.substr(version.find('\n') + 1),
+              "Lizenz: " + lizenz + ", Copyright " + inhaber + "\n");
+    for (const char* datei : {HANDBUCH_KONVERT, HANDBUCH_KARTOVEX}) {
+        const std::string abschnitt = Einzeilig(Handbuchseite(datei)["LIZENZ"]);
+        EXPECT_NE(abschnitt.find(lizenz + "-Lizenz, Copyright " + inhaber), std::string::npos)
+            << datei << ": " << abschnitt;
+        EXPECT_NE(abschnitt.find("/usr/share/doc/kartovex/copyright"), std::string::npos);
+    }
 }

@@ -2,10 +2,10 @@
 // reaches standard output and standard error.
 #include <gtest/gtest.h>
 
-#include "konvert/Programmhilfe.h"
-
+#include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -16,6 +16,9 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+
+#include "geodesy/Zeichen.h"
+#include "konvert/Programmhilfe.h"
 
 using namespace programmhilfe;
 
@@ -66,6 +69,25 @@ TEST(Programm, AufrufWieUeblich) {
         {"$K --format 1 /tmp", 2, "kartovex-konvert: /tmp: Is a directory"},
         {"$K --format 1 </tmp", 2, "kartovex-konvert: Standardeingabe: Is a directory"},
         {"$K --format 1 /proc/self/mem", 2, "/proc/self/mem: Input/output error"},
+        // Each value read whole; '-' is a file like any other.
+        {"$K --format 1 --threads 2abc $EIN", 2, "--threads braucht eine Zahl von 1 bis 256"},
+        {"$K --format 1 --threads=1.5 $EIN", 2, "--threads braucht eine Zahl von 1 bis 256"},
+        {"$K --format 1 --columns dezimal, $EIN", 2, "unbekannte Spaltengruppe »«"},
+        {"$K --format 1 --columns=utm,,gk $EIN", 2, "unbekannte Spaltengruppe »«"},
+        {"$K --format 1 --columns auto,utm $EIN", 2, "unbekannte Spaltengruppe »auto«"},
+        {"$K --format 1 - $EIN", 2, "nur eine Eingabedatei"},
+        {"$K --format 1 $EIN - <$EIN", 2, "nur eine Eingabedatei"},
+        {"$K - --format 1 <$EIN", 0, "\r\n1;N48.500000;E009.500000;"},
+        {"$K --format auto - --columns dezimal <$EIN", 0, "\r\n1;Grad (dezimal);N48.500000;"},
+        // A separator that numbers, column names or line numbers hold is refused.
+        {"$K --format 1 --numbers --delimiter - $EIN", 2, "--delimiter braucht genau ein Zeichen"},
+        {"$K --format 1 --delimiter=1 $EIN", 2, "--delimiter braucht genau ein Zeichen"},
+        {"$K --format 1 --delimiter a $EIN", 2, "--delimiter braucht genau ein Zeichen"},
+        {"$K --format 1 --delimiter U $EIN", 2, "--delimiter braucht genau ein Zeichen"},
+        {"$K --format 1 --delimiter . $EIN", 2, "--delimiter braucht genau ein Zeichen"},
+        {"$K --format 1 --delimiter _ $EIN", 2, "--delimiter braucht genau ein Zeichen"},
+        {"$K --format 1 --delimiter $'\\xb0' $EIN", 2, "--delimiter braucht genau ein Zeichen"},
+        {"$K --format 1 --numbers --delimiter + $EIN", 0, "\r\n1+48.500000+9.500000+48+"},
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.zeile);
@@ -207,6 +229,12 @@ TEST(Programm, EigeneSpaltenVorzeichenUndTrenner) {
         {"", "\"48.5;9.5\n", "", "\r\n1;;;",
          "Zeile 1: Ein Feld beginnt mit einem Anführungszeichen, das nicht geschlossen wird."},
         {"", "\"4\"8\";9.5\n", "", "\r\n1;;;", "Die Eingabe von \" ist für die Breite"},
+        // With auto the whole line is the coordinate: own fields are refused, saying why.
+        {"--format auto", "48.5 9.5\n48.5;9.5;Ulm\n48.5\t9.5\tUlm\n", "zeile;format;breite;",
+         "\r\n2;;;",
+         "Zeile 2: Keine Koordinate in einer bekannten Schreibweise. Mit --format auto ist die "
+         "ganze Zeile eine Koordinate; eigene Spalten sind nicht möglich.\nZeile 3: Keine "
+         "Koordinate in einer bekannten Schreibweise. Mit --format auto"},
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(std::string(f.optionen) + " " + f.eingabe);
@@ -292,4 +320,218 @@ TEST(Programm, GeoJsonFuerEinenParser) {
     EXPECT_NE(e.fehler.find("10 Zeilen mit Meldung fehlen in der GeoJSON-Ausgabe.\n1\n"),
               std::string::npos)
         << e.fehler;
+}
+
+// Bytes that are no UTF-8, in every place of a line that a message quotes or
+// a digit could hide: each is U+FFFD in the message, no line converts, and
+// the JSON output reads with a strict reader (Python's UTF-8 codec and json).
+TEST(Programm, UngueltigesUtf8WirdErsatzzeichen) {
+    const char* bytes[] = {"\xFF",
+                           "\xFE",
+                           "\xF5\x80\x80\x80",
+                           "\xF8\x88\x80\x80\x80",
+                           "\xC0\xB4",
+                           "\xE0\x80\xB4",
+                           "\xF0\x80\x80\xB4",
+                           "\xE0\x80\x80",
+                           "\xED\xA0\x80",
+                           "\xF4\x90\x80\x80",
+                           "\x80",
+                           "\xC3",
+                           "\xE2\x82"};
+    const struct {
+        const char *format, *zeile; // the bytes stand for %s
+        bool zitiert;               // the message quotes the field
+    } orte[] = {
+        {"1", "%s48.5;9.5", true},
+        {"1", "4%s8.5;9.5", true},
+        {"1", "48.5;9%s", true},
+        {"1", "48.5;9.5;%s", true},
+        {"1", "48.5;9.5;N;%s", true},
+        {"1", "-48.5;9.5;%s", true},
+        {"1", "48.5;+9.5;N;%sE", true},
+        {"7", "3571699;5366959;%s", true},
+        {"4", "32%s;0571595;5365251", true},
+        {"5", "32U;N%s;71;59;52;65;51", false}, // the square field counts characters
+    };
+    const std::string pruefer =
+        "python3 -c 'import json, sys\n"
+        "for z in open(sys.argv[1], encoding=\"utf-8\", errors=\"strict\"): json.loads(z)\n"
+        "print(\"json gut\")' $EIN.json";
+    for (const auto& o : orte) {
+        SCOPED_TRACE(o.zeile);
+        std::string eingabe;
+        for (const char* b : bytes) {
+            char zeile[96];
+            std::snprintf(zeile, sizeof zeile, o.zeile, b);
+            eingabe += zeile + std::string("\n");
+        }
+        const Ergebnis e = Shell(std::string("$K --json --format ") + o.format +
+                                     " $EIN >$EIN.json; echo $? >&2; " + pruefer,
+                                 eingabe);
+        EXPECT_EQ(e.aus, "json gut\n");
+        std::istringstream meldungen(e.fehler);
+        std::size_t n = 0;
+        for (std::string m; std::getline(meldungen, m) && m.starts_with("Zeile ");) {
+            ++n;
+            EXPECT_TRUE(modKartovex::zeichen::GueltigesUtf8(m)) << m;
+            EXPECT_EQ(m.find("\xEF\xBF\xBD") != std::string::npos, o.zitiert) << m;
+            EXPECT_EQ(m.find("Steuerzeichen"), std::string::npos) << m;
+        }
+        EXPECT_EQ(n, std::size(bytes)) << e.fehler;
+        EXPECT_TRUE(e.fehler.ends_with("\n1\n")) << e.fehler;
+    }
+}
+
+namespace {
+
+// The most resident memory, in KiB, of a run of the program with these
+// options whose standard input is the line repeated up to `bytes` bytes.
+long HoechsterSpeicher(std::vector<std::string> optionen, const std::string& zeile,
+                       std::size_t bytes) {
+    int rohr[2];
+    if (pipe(rohr) != 0) return -1;
+    optionen.insert(optionen.begin(), "kartovex-konvert");
+    std::vector<char*> argv;
+    for (std::string& o : optionen)
+        argv.push_back(o.data());
+    argv.push_back(nullptr);
+    const pid_t kind = fork();
+    if (kind == 0) {
+        dup2(rohr[0], STDIN_FILENO);
+        const int nichts = open("/dev/null", O_WRONLY);
+        dup2(nichts, STDOUT_FILENO);
+        dup2(nichts, STDERR_FILENO);
+        close(rohr[1]);
+        execv(KONVERT_PROGRAMM, argv.data());
+        _exit(127);
+    }
+    close(rohr[0]);
+    std::string block;
+    while (block.size() < (1 << 20))
+        block += zeile;
+    for (std::size_t n = 0; n < bytes; n += block.size())
+        if (write(rohr[1], block.data(), block.size()) != ssize_t(block.size())) break;
+    close(rohr[1]);
+    int status = 0;
+    rusage r{};
+    if (wait4(kind, &status, 0, &r) != kind || !WIFEXITED(status)) return -1;
+    return r.ru_maxrss;
+}
+
+} // namespace
+
+// Memory stays flat in bytes whatever the lines look like: long lines with
+// and without fields, too long ones, own fields that JSON escapes six times
+// over or CSV quotes twice over, long and short lines by turns.
+TEST(Programm, SpeicherFlachBeiLangenZeilen) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the sanitizer's shadow memory is no measure";
+#endif
+    const std::string lang(60000, 'x');
+    const struct {
+        const char* was;
+        std::string zeile;
+        std::vector<std::string> optionen;
+        std::size_t megabytes;
+    } faelle[] = {
+        {"eigenes Feld", "48.5;9.5;;;" + lang + "\n", {"--threads", "2"}, 40},
+        {"ohne Felder", lang + "\n", {"--threads", "2"}, 40},
+        {"zu lang", "48.5;9.5;;;" + lang + lang + "\n", {"--threads", "2", "--json"}, 40},
+        {"Steuerzeichen",
+         "48.5;9.5;;;" + std::string(60000, '\x01') + "\n",
+         {"--threads", "2", "--json"},
+         10},
+        {"Anführungszeichen",
+         "48.5;9.5;;;\"" + std::string(60000, '"') + "\"\n",
+         {"--threads", "2"},
+         40},
+        {"im Wechsel", "48.5;9.5;;;" + lang + "\n48.5;9.5;;;x\n", {"--threads", "1"}, 40},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.was);
+        std::vector<std::string> optionen = f.optionen;
+        optionen.insert(optionen.end(), {"--format", "1"});
+        const long kib = HoechsterSpeicher(optionen, f.zeile, f.megabytes << 20);
+        EXPECT_GT(kib, 0);
+        EXPECT_LT(kib, 30 * 1024);
+    }
+}
+
+// Every record has the header's columns, whatever way the line failed: too
+// long (its own fields as far as its start holds them), a quote never
+// closed, too many fields, a refused character, fields missing. Python's
+// csv and json modules read the output back.
+TEST(Programm, JederSatzHatDieSpaltenDerKopfzeile) {
+    const std::string lang(70000, '0');
+    const std::string eingabe = "b;l;ns;ew;name;nr\n" + lang + "\n48.5;9.5;;;Ulm;" + lang +
+                                "\n\"48.5;9.5;;;Ulm\n48.5;9.5;;;a;b;c\n\xFF;9.5;;;a;b\n48.5;9.5\n"
+                                "48.5;9.5;;;x;" +
+                                lang + "\n";
+    const std::string leser =
+        "python3 -c 'import csv, json, sys\n"
+        "t = open(sys.argv[1], newline=\"\", encoding=\"utf-8\", errors=\"strict\")\n"
+        "if sys.argv[2] == \"csv\":\n"
+        "    s = list(csv.reader(t, delimiter=\";\"))\n"
+        "    namen, s = s[0], s[1:]\n"
+        "    s = [dict(zip(namen, z)) for z in s if len(z) == len(namen)] + [z for z in s if "
+        "len(z) "
+        "!= len(namen)]\n"
+        "else:\n"
+        "    s = [json.loads(z) for z in t]\n"
+        "for z in s: print(z[\"zeile\"], z[\"name\"][:5] + \"|\" + z[\"nr\"][:5], len(z))\n"
+        "' $EIN.aus ";
+    // line, the start of each own field, the number of columns (zeile, two
+    // own ones, breite, laenge, meldung)
+    const std::string erwartet =
+        "2 | 6\n3 Ulm|00000 6\n4 | 6\n5 a|b 6\n6 a|b 6\n7 | 6\n8 x|00000 6\n";
+    for (const char* optionen : {"--threads 1", "--threads 2 --json"}) {
+        SCOPED_TRACE(optionen);
+        const bool json = std::string(optionen).find("json") != std::string::npos;
+        const Ergebnis e =
+            Shell(std::string("$K --format 1 --header --columns dezimal ") + optionen +
+                      " $EIN >$EIN.aus; echo $? >&2; " + leser + (json ? "json" : "csv"),
+                  eingabe);
+        EXPECT_EQ(e.aus, erwartet);
+        EXPECT_TRUE(e.fehler.ends_with("\n1\n")) << e.fehler;
+    }
+}
+
+// The first line that counts is the first that is not empty; a line of
+// blanks and tabs is empty wherever it stands; a header line too long for
+// a line is refused before anything is written.
+TEST(Programm, LeereZeilenZaehlenNicht) {
+    const std::string lang(70000, 'x');
+    const struct {
+        const char* optionen;
+        std::string eingabe;
+        int status;
+        const char *aus, *fehler;
+    } faelle[] = {
+        {"", "\n48.5;9.5;;;Ulm\n48.5;9.5;;;Ulm\n", 0,
+         "zeile;feld5;breite;laenge;meldung\r\n2;Ulm;N48.500000;E009.500000;\r\n3;Ulm;", ""},
+        {"", " \t \n\t\n48.5;9.5;;;Ulm\n", 0,
+         "zeile;feld5;breite;laenge;meldung\r\n3;Ulm;N48.500000;E009.500000;\r\n", ""},
+        {"--header", "\t\n\nb;l;ns;ew;name\n \n48.5;9.5;;;Ulm\n", 0,
+         "zeile;name;breite;laenge;meldung\r\n5;Ulm;N48.500000;E009.500000;\r\n", ""},
+        {"--separator=$'\\t'", "\t\t\t\n48.5\t9.5\t\t\tUlm\n", 0,
+         "zeile;feld5;breite;laenge;meldung\r\n2;Ulm;N48.500000;E009.500000;\r\n", ""},
+        {"", "48.5;9.5\n\t \t\n   \n48.5;9.5\n", 0,
+         "zeile;breite;laenge;meldung\r\n1;N48.500000;E009.500000;\r\n4;N48.500000;", ""},
+        {"--header", "\n" + lang + ";name\n48.5;9.5;;;Ulm\n", 2, "",
+         "Zeile 2: Die Kopfzeile ist länger als 65536 Bytes.\n"},
+        {"--header --json", "b;" + lang + "\n48.5;9.5\n", 2, "",
+         "Zeile 1: Die Kopfzeile ist länger als 65536 Bytes.\n"},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.optionen + (" " + f.eingabe.substr(0, 40)));
+        const Ergebnis e = Shell(
+            std::string("$K --format 1 --columns dezimal ") + f.optionen + " $EIN", f.eingabe);
+        EXPECT_EQ(e.status, f.status);
+        EXPECT_TRUE(e.aus.starts_with(f.aus)) << e.aus;
+        if (!*f.aus) {
+            EXPECT_EQ(e.aus, "");
+        }
+        EXPECT_EQ(e.fehler, f.fehler);
+    }
 }

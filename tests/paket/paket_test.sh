@@ -65,7 +65,7 @@ dpkg-deb -x "$deb" "$x"
 for p in kartovex kartovex-konvert; do
   file -b "$x/usr/bin/$p" | grep -q ', stripped' || falsch "$p nicht gestrippt"
 done
-[ "$("$x/usr/bin/kartovex-konvert" --version)" = "kartovex-konvert $version" ] ||
+[ "$("$x/usr/bin/kartovex-konvert" --version | head -1)" = "kartovex-konvert $version" ] ||
   falsch "kartovex-konvert --version: $("$x/usr/bin/kartovex-konvert" --version)"
 for seite in kartovex kartovex-konvert; do
   datei=$x/usr/share/man/man1/$seite.1.gz
@@ -77,6 +77,27 @@ zcat "$x/usr/share/doc/kartovex/changelog.gz" >"$ziel/changelog"
 [ "$(dpkg-parsechangelog -l "$ziel/changelog" -S Version)" = "$version" ] || falsch "changelog-Version"
 grep -q "<release version=\"$version\"" "$x/usr/share/metainfo/de.kartovex.KartovexLE.metainfo.xml" ||
   falsch "metainfo ohne release $version"
+
+# The licence as Debian reads it: a machine-readable copyright file whose
+# paragraph for all files names the licence the metainfo names, with its text.
+kopie=$x/usr/share/doc/kartovex/copyright
+lizenz=$(sed -n 's|.*<project_license>\(.*\)</project_license>.*|\1|p' \
+  "$x/usr/share/metainfo/de.kartovex.KartovexLE.metainfo.xml")
+[ -n "$lizenz" ] || falsch "metainfo ohne project_license"
+head -1 "$kopie" | grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ||
+  falsch "copyright nicht maschinenlesbar"
+awk -v l="$lizenz" '/^Files: \*$/ {alle = 1} alle && /^License:/ {print $2; exit}' "$kopie" |
+  grep -qx "$lizenz" || falsch "copyright: Files: * nicht unter $lizenz"
+grep -q "^License: $lizenz\$" "$kopie" && grep -q '^ Permission is hereby granted' "$kopie" ||
+  falsch "copyright ohne Lizenztext $lizenz"
+
+# lintian, as Debian's archive checks a package: no error and no warning.
+if command -v lintian >/dev/null; then
+  lintian --fail-on error,warning "$deb" >"$ziel/lintian.log" 2>&1 ||
+    falsch "lintian:"$'\n'"$(cat "$ziel/lintian.log")"
+else
+  falsch "lintian fehlt (scripts/install-deps)"
+fi
 
 [ $fehler -eq 0 ] && echo "$deb: in Ordnung"
 exit $fehler
