@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstring>
+#include <locale>
 #include <optional>
 #include <utility>
 
@@ -136,6 +137,14 @@ Aufruf LiesAufruf(const std::vector<std::string>& argumente, unsigned threads) {
     if (!formatDa && r.gis.ein.empty()) return falsch("--format fehlt");
     if (o.form.json && o.form.geojson) return falsch("--json oder --geojson, nicht beide");
     return r;
+}
+
+char RegionalerDezimaltrenner() {
+    try {
+        return std::use_facet<std::numpunct<char>>(std::locale("")).decimal_point();
+    } catch (const std::exception&) {
+        return '.';
+    }
 }
 
 } // namespace kartovex::konvert

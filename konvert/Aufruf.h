@@ -36,4 +36,7 @@ struct Aufruf {
 // number of threads when --threads is not given.
 Aufruf LiesAufruf(const std::vector<std::string>& argumente, unsigned threads);
 
+// The decimal separator of the user's regional settings, as the windows read it.
+char RegionalerDezimaltrenner();
+
 } // namespace kartovex::konvert

@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -60,6 +61,25 @@ std::string Band(int zone, bool suedlich, const std::string& rechts, const std::
     modKartovex::UTMziv_G(r, h, z, breite);
     const std::string band = modKartovex::Breitenband(breite);
     return band.empty() ? standard : band;
+}
+
+// The GDAL drivers that may open a file: those of Gisformate, no other.
+const char* const* Treiberliste() {
+    static const auto liste = [] {
+        std::array<const char*, std::size(Gisformate) + 1> l{};
+        for (std::size_t i = 0; i < std::size(Gisformate); ++i)
+            l[i] = Gisformate[i].treiber.data(); // the literals end in a zero
+        return l;
+    }();
+    return liste.data();
+}
+
+// "GeoPackage, Shapefile, ...": the formats by the names users know.
+std::string Formatnamen() {
+    std::string namen;
+    for (const Gisformat& f : Gisformate)
+        namen += (namen.empty() ? "" : ", ") + std::string(f.name);
+    return namen;
 }
 
 } // namespace
@@ -253,15 +273,14 @@ Gisquelle::Gisquelle(const std::string& datei, const std::string& ebene)
     if (datei.starts_with("/vsi") || !std::filesystem::is_regular_file(datei, fehler))
         throw Gisfehler(datei + ": keine lesbare Datei");
     CPLErrorReset();
-    d->ds.reset(
-        GDALOpenEx(datei.c_str(), GDAL_OF_VECTOR | GDAL_OF_READONLY, GisTreiber, nullptr, nullptr));
+    d->ds.reset(GDALOpenEx(datei.c_str(), GDAL_OF_VECTOR | GDAL_OF_READONLY, Treiberliste(),
+                           nullptr, nullptr));
     if (!d->ds) {
         const std::string grund = CPLGetLastErrorMsg();
-        if (GDALIdentifyDriverEx(datei.c_str(), GDAL_OF_VECTOR, GisTreiber, nullptr) &&
+        if (GDALIdentifyDriverEx(datei.c_str(), GDAL_OF_VECTOR, Treiberliste(), nullptr) &&
             !grund.empty())
             throw Gisfehler(datei + ": nicht lesbar: " + grund);
-        throw Gisfehler(
-            datei + ": kein unterstütztes Format (angenommen: " + std::string(GisFormate) + ")");
+        throw Gisfehler(datei + ": kein unterstütztes Format (angenommen: " + Formatnamen() + ")");
     }
     d->ebene = WaehleEbene(d->ds.get(), ebene, datei);
     d->name = OGR_L_GetName(d->ebene);

@@ -1,7 +1,7 @@
 // GIS files through GDAL: the points of one layer read as the inputs of the
 // batch converter, and converted points written as point features.
 //
-// Only local files of the formats in GisFormate open; GDAL is kept from the
+// Only local files of the formats in Gisformate (konvert/Gisnamen.h) open; GDAL is kept from the
 // network and from formats that point at further files (VRT and the like).
 #pragma once
 
@@ -26,12 +26,6 @@ struct Gisfehler : std::runtime_error {
 struct Gisschreibfehler : Gisfehler {
     using Gisfehler::Gisfehler;
 };
-
-// The GDAL drivers that may open a file, and the names a user reads.
-inline constexpr const char* GisTreiber[] = {"GPX",     "KML",        "GPKG", "ESRI Shapefile",
-                                             "GeoJSON", "FlatGeobuf", "CSV",  nullptr};
-inline constexpr std::string_view GisFormate =
-    "GPX, KML, GeoPackage, Shapefile, GeoJSON, FlatGeobuf, CSV mit Geometriespalte";
 
 // Sets GDAL up once for this program: its drivers, no network access.
 void GdalVorbereiten();

@@ -9,7 +9,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <locale>
 #include <string>
 #include <thread>
 #include <vector>
@@ -17,7 +16,6 @@
 #include "Version.h"
 #include "geodesy/modKartovex.h"
 #include "konvert/Aufruf.h"
-#include "konvert/Gisprogramm.h"
 #include "konvert/Schreiber.h"
 #include "konvert/Strom.h"
 
@@ -106,13 +104,17 @@ int Aufruffehler(const std::string& text) {
     return 2;
 }
 
-// The decimal separator of the user's regional settings, as the windows read it.
-char Dezimaltrenner() {
-    try {
-        return std::use_facet<std::numpunct<char>>(std::locale("")).decimal_point();
-    } catch (const std::exception&) {
-        return '.';
-    }
+// The GIS options are served by kartovex-konvert-gis, which links GDAL: it
+// takes this process's place with the same arguments. It is looked for
+// beside this program (the build tree), then where it is installed.
+int GisProgramm(char* argv[]) {
+    std::error_code fehler;
+    const auto hier = std::filesystem::read_symlink("/proc/self/exe", fehler).parent_path();
+    for (const std::filesystem::path& gis :
+         {hier / "kartovex-konvert-gis", std::filesystem::path(KARTOVEX_GIS_PROGRAMM)})
+        if (access(gis.c_str(), X_OK) == 0) execv(gis.c_str(), argv);
+    std::cerr << Programm << ": " << KARTOVEX_GIS_PROGRAMM << ": " << std::strerror(errno) << '\n';
+    return 2;
 }
 
 // Ctrl+C on a terminal: the progress line goes before the program ends by the
@@ -156,11 +158,7 @@ int main(int argc, char* argv[]) {
     }
     Optionen o = aufruf.optionen;
     const std::string& datei = aufruf.datei;
-    if (aufruf.gis.aktiv()) {
-        std::signal(SIGPIPE, SIG_IGN);
-        modKartovex::setDezimaltrenner(Dezimaltrenner());
-        return GisLauf(aufruf.gis, o, datei, std::cerr);
-    }
+    if (aufruf.gis.aktiv()) return GisProgramm(argv);
 
     std::ifstream dateistrom;
     if (datei != "-") {
@@ -177,7 +175,7 @@ int main(int argc, char* argv[]) {
     if (ein.peek() == std::char_traits<char>::eof() && ein.bad())
         return Lesefehler(datei, errno != 0 ? errno : EIO);
 
-    modKartovex::setDezimaltrenner(Dezimaltrenner());
+    modKartovex::setDezimaltrenner(RegionalerDezimaltrenner());
     o.fortschritt = isatty(STDERR_FILENO) != 0;
     if (o.fortschritt) std::signal(SIGINT, NachAbbruch);
     // A closed pipe is a failed write like any other, not a silent end.

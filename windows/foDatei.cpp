@@ -21,6 +21,7 @@
 #include <QUrl>
 
 #include "checks/Formate.h"
+#include "konvert/Gisnamen.h"
 #include "windows/Dateiumrechnung.h"
 #include "windows/Werkzeug.h"
 
@@ -175,10 +176,13 @@ void foDatei::ausgabeVorgabe() {
 }
 
 void foDatei::comEingabe_Click() {
+    QString muster = "*.txt";
+    for (const auto& f : konvert::Gisformate)
+        for (const std::string_view endung : {f.endung, f.endung2})
+            if (!endung.empty()) muster += " *" + QString::fromUtf8(endung.data(), qsizetype(endung.size()));
     const QString datei = QFileDialog::getOpenFileName(
         this, "Eingabedatei wählen", QFileInfo(texEingabe->text()).path(),
-        "Punktdateien (*.txt *.csv *.gpx *.kml *.gpkg *.shp *.geojson *.json *.fgb);;"
-        "Alle Dateien (*)");
+        "Punktdateien (" + muster + ");;Alle Dateien (*)");
     if (!datei.isEmpty()) setzeEingabe(datei);
 }
 

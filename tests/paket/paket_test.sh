@@ -42,6 +42,7 @@ done
 erwartet=$(sort <<'LISTE'
 -rwxr-xr-x ./usr/bin/kartovex
 -rwxr-xr-x ./usr/bin/kartovex-konvert
+-rwxr-xr-x ./usr/libexec/kartovex/kartovex-konvert-gis
 -rw-r--r-- ./usr/share/applications/de.kartovex.KartovexLE.desktop
 -rw-r--r-- ./usr/share/doc/kartovex/changelog.gz
 -rw-r--r-- ./usr/share/doc/kartovex/copyright
