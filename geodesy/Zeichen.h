@@ -61,11 +61,6 @@ inline bool IstAscii(std::string_view text) {
                         [](char z) { return (static_cast<unsigned char>(z) & 0x80) != 0; });
 }
 
-// Whether a character code (a byte or a typed code) is one of the digits 0 to 9.
-constexpr bool IstZiffer(int z) {
-    return z >= '0' && z <= '9';
-}
-
 // Whether every byte belongs to a well-formed sequence.
 constexpr bool GueltigesUtf8(std::string_view text) {
     for (std::size_t i = 0; i < text.size();) {
@@ -85,6 +80,11 @@ inline std::string MitErsatzzeichen(std::string_view text) {
         i += c.bytes;
     }
     return gueltig;
+}
+
+// Whether a character code (a byte or a typed code) is one of the digits 0 to 9.
+constexpr bool IstZiffer(int z) {
+    return z >= '0' && z <= '9';
 }
 
 // Number of bytes of the character that starts at byte i (i < text.size()).

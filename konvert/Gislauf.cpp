@@ -36,18 +36,33 @@ void Textziel::schliesse() {
     if (!aus.good()) throw Gisschreibfehler("Schreiben in die Ausgabe gescheitert");
 }
 
+namespace {
+
+// Only blanks and tabs: a line that is skipped wherever it stands.
+bool Leer(std::string_view zeile) {
+    return zeile.find_first_not_of(" \t") == std::string_view::npos;
+}
+
+} // namespace
+
 Zeilenquelle::Zeilenquelle(std::istream& ein, int format, const Zeilenform& form, bool kopfzeile,
                            std::uint64_t groesse)
     : ein(ein), format(format), form(form), groesse(groesse) {
+    // The first line that is not empty counts, as in the text path: the
+    // header line, or the first point; empty lines before it keep their numbers.
     std::string zeile;
-    if (!Zeile(zeile)) return;
-    // Spreadsheets often start a UTF-8 file with a byte order mark.
-    if (zeile.starts_with("\xEF\xBB\xBF")) zeile.erase(0, 3);
+    bool erstZeile = true;
+    for (;; ++kopf, erstZeile = false) {
+        if (!Zeile(zeile)) return;
+        // Spreadsheets often start a UTF-8 file with a byte order mark.
+        if (erstZeile && zeile.starts_with("\xEF\xBB\xBF")) zeile.erase(0, 3);
+        if (!Leer(zeile)) break;
+    }
     std::vector<std::string> eigene = EigeneFelder(format, zeile, form.trenner);
     this->form.eigeneSpalten = eigene.size();
     if (kopfzeile) {
         namen = std::move(eigene);
-        kopf = 1;
+        ++kopf;
         return;
     }
     for (std::size_t k = 0; k < eigene.size(); ++k)
@@ -79,7 +94,7 @@ bool Zeilenquelle::naechstes(Objekt& o) {
     } else if (!Zeile(o.zeile)) {
         return false;
     }
-    o.leer = o.zeile.find_first_not_of(' ') == std::string::npos;
+    o.leer = Leer(o.zeile);
     return true;
 }
 

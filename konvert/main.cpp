@@ -45,6 +45,7 @@ void Hilfe(std::ostream& aus) {
            "Felder nach denen des Formats sind eigene Spalten: Sie stehen unverändert\n"
            "vor den Ergebnissen. Grad der Formate 1 bis 3 dürfen ein Vorzeichen statt\n"
            "eines Halbkugelfelds tragen (-33.9;18.4 ist 33.9° S, 18.4° E).\n"
+           "Leere Zeilen und solche nur aus Leerzeichen und Tabulatoren zählen nicht.\n"
            "Meldungen stehen mit ihrer Zeilennummer auf der Standardfehlerausgabe,\n"
            "auf einem Terminal auch eine Fortschrittszeile.\n\n"
            "Optionen (ein Wert auch nach '=', etwa --threads=2; -- beendet die Optionen):\n"
@@ -94,9 +95,9 @@ void Hilfe(std::ostream& aus) {
         aus << "  " << f << ", " << Kurzname(f) << ", \"" << Formatname(f) << "\":\n      "
             << Zeilenaufbau(f) << "\n";
     aus << "\nRückgabewert: 0 alle Zeilen gerechnet, 1 mindestens eine Zeile mit Meldung,\n"
-           "2 falscher Aufruf oder Datei nicht lesbar, 3 Schreibfehler bei der Ausgabe\n"
-           "(der Lauf endet beim ersten und löscht eine halb geschriebene GIS-Datei) oder\n"
-           "die Datei von --out besteht schon.\n";
+           "2 falscher Aufruf, Datei nicht lesbar oder Kopfzeile länger als 64 KiB,\n"
+           "3 Schreibfehler bei der Ausgabe (der Lauf endet beim ersten und löscht eine\n"
+           "halb geschriebene GIS-Datei) oder die Datei von --out besteht schon.\n";
 }
 
 int Aufruffehler(const std::string& text) {

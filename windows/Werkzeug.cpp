@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace kartovex {
 
@@ -59,8 +60,12 @@ QString Anzeigetext(const std::string& text) {
 
 namespace {
 
+Boxantwort boxantwort;
+
 // Shows a modal box and waits. The window that was active before gets the
 // activation back afterwards, so that focus moves after the box reach it.
+// With a Boxantwort set, the box is built the same way but not shown; an
+// answer that is none of its buttons counts as Esc.
 QMessageBox::StandardButton ZeigeBox(QMessageBox::Icon symbol, const std::string& text,
                                      QMessageBox::StandardButtons knoepfe,
                                      QMessageBox::StandardButton vorgabe) {
@@ -69,12 +74,20 @@ QMessageBox::StandardButton ZeigeBox(QMessageBox::Icon symbol, const std::string
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(vorgabe);
     box.setEscapeButton(vorgabe);
+    if (boxantwort) {
+        const QMessageBox::StandardButton antwort = boxantwort(box);
+        return knoepfe.testFlag(antwort) ? antwort : vorgabe;
+    }
     const auto antwort = static_cast<QMessageBox::StandardButton>(box.exec());
     if (vorher) vorher->activateWindow();
     return antwort;
 }
 
 } // namespace
+
+Boxantwort setzeBoxantwort(Boxantwort antwort) {
+    return std::exchange(boxantwort, std::move(antwort));
+}
 
 void Fehlermeldung(const std::string& text) {
     ZeigeBox(QMessageBox::Critical, text, QMessageBox::Ok, QMessageBox::Ok);

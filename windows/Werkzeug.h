@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QString>
 #include <QWidget>
@@ -62,6 +63,14 @@ QString Anzeigetext(const std::string& text);
 void Fehlermeldung(const std::string& text);
 // Question with Yes and No, No as default. True when the user answers Yes.
 bool Frage(const std::string& text);
+
+// The message boxes' seam for tests: while an answer function is set, every
+// box is built as it would be shown (text, icon, buttons, default button,
+// caption) and handed to the function instead of waiting for a user; its
+// return is the button pressed. An empty function shows real boxes again.
+// Returns the function set before.
+using Boxantwort = std::function<QMessageBox::StandardButton(const QMessageBox& box)>;
+Boxantwort setzeBoxantwort(Boxantwort antwort);
 
 // The character code of a key press as the key handlers see it: Ctrl+A..Z
 // give 1..26, Return and Enter 13, Backspace 8, Tab and Backtab 9, Esc 27,

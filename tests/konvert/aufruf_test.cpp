@@ -4,20 +4,20 @@
 
 #include <cctype>
 #include <cstring>
-#include <sstream>
 
 #include "konvert/Aufruf.h"
+#include "konvert/konvert_test_hilfen.h"
 
 using namespace kartovex;
 using namespace kartovex::konvert;
 
 namespace {
 
+// The words of a command line split at single blanks; '' is an empty word.
 std::vector<std::string> Worte(const std::string& zeile) {
-    std::vector<std::string> worte;
-    std::istringstream s(zeile);
-    for (std::string w; s >> w;)
-        worte.push_back(w == "''" ? "" : w);
+    std::vector<std::string> worte = kartovex::test::Teile(zeile, ' ');
+    for (std::string& w : worte)
+        if (w == "''") w.clear();
     return worte;
 }
 

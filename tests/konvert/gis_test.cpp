@@ -406,3 +406,25 @@ TEST(Gis, FortschrittUndAbbruch) {
     EXPECT_FALSE(std::ifstream(aus).good());
     EXPECT_EQ(Lies(Datei("f")).find("Ergebnis"), std::string::npos);
 }
+
+// The lines of a text file read for the GIS options (--progress here, as the
+// file dialog runs it) give the records and messages of the text path.
+TEST(Gis, ZeilenWieDerTextweg) {
+    const std::string zeilen = "\n \t\nbreite;laenge;ns;ew;name\n48.5;9.5;;;a\n\n48;9x;;;b\n"
+                               "-33.9;18.4;;;c\r\n32U;1;2;;d\n";
+    for (const char* optionen : {"--format 1 --header", "--format 1", "--format 1 --json",
+                                 "--format 1 --header --geojson --numbers"}) {
+        SCOPED_TRACE(optionen);
+        const Ergebnis text = Shell("$K " + std::string(optionen) + " $EIN", zeilen);
+        const Ergebnis gis = Shell("$K --progress " + std::string(optionen) + " $EIN", zeilen);
+        EXPECT_EQ(gis.aus, text.aus);
+        EXPECT_EQ(gis.status, text.status);
+        std::string meldungen;
+        for (std::size_t pos = 0, lf; (lf = gis.fehler.find('\n', pos)) != std::string::npos;
+             pos = lf + 1)
+            if (gis.fehler.compare(pos, 12, "Fortschritt ") != 0 &&
+                gis.fehler.compare(pos, 9, "Ergebnis ") != 0)
+                meldungen += gis.fehler.substr(pos, lf + 1 - pos);
+        EXPECT_EQ(meldungen, text.fehler);
+    }
+}

@@ -8,19 +8,13 @@
 #include "geodesy/Zeichen.h"
 #include "geodesy/modKartovex.h"
 #include "konvert/Strom.h"
+#include "konvert/konvert_test_hilfen.h"
 
 using namespace kartovex;
 using namespace kartovex::konvert;
+using kartovex::test::Teile;
 
 namespace {
-
-std::vector<std::string> Teile(const std::string& text, char trenner) {
-    std::vector<std::string> teile;
-    std::istringstream s(text);
-    for (std::string t; std::getline(s, t, trenner);)
-        teile.push_back(t);
-    return teile;
-}
 
 // The CSV record (without header) the calculation window's texts give after
 // "Berechnung"; empty when the window refuses the point.
@@ -67,6 +61,7 @@ Lauf Konvertiere(const std::string& eingabe, int format, Ausgabeform form = {},
     o.form = form;
     o.threads = threads;
     o.zeilenJeBlock = 64;
+    o.bytesImFlug = 0; // each block ends at 64 KiB, the least
     const Bilanz b = konvert::Konvertiere(ein, aus, meldungen, o);
     return {aus.str(), meldungen.str(), b};
 }
@@ -117,6 +112,7 @@ TEST(Konvert, FehlerhafteLeereUndUeberlangeZeilen) {
         {"\uFEFF48.5;9.5", ""}, // a UTF-8 file's byte order mark (EF BB BF)
         {"", "-"},
         {"   ", "-"},
+        {" \t \t", "-"}, // blanks and tabs alike
         {"48.5;9x5", "Die Eingabe von x ist für die Länge nicht zulässig!"},
         {"48.5;9.5;N;E;7",
          "Die Zeile hat 5 Felder, erlaubt sind höchstens 4: Breite;Länge[;N|S[;E|W]]"},
@@ -335,13 +331,17 @@ TEST(Konvert, CsvFelderLesenSichMitJedemTrennerZurueck) {
     }
 }
 
-// Lines of every kind through several threads and small blocks: the same
-// records and messages in the same order as on one thread.
+// Lines of every kind through several threads and small blocks, some ending
+// at their bytes: the same records and messages in the same order as on one
+// thread.
 TEST(Konvert, ReihenfolgeUnabhaengigVonThreads) {
     std::string eingabe;
     for (int i = 0; i < 10000; ++i)
         eingabe += i % 97 == 0   ? "kaputt\n"
                    : i % 89 == 0 ? "\n"
+                   : i % 83 == 0 ? " \t\n"
+                   // long lines, so that blocks end at their bytes before their line count
+                   : i % 13 == 5 ? std::string(20000 + i, 'x') + "\n"
                                  : std::to_string(10 + i % 50) + "CDEFGHJKLMNPQRSTUVWX"[i % 20] +
                                        ";0" + std::to_string(400000 + (i * 37) % 200000) + ";" +
                                        std::to_string(1000000 * (i % 9 + 1) + i) + "\n";

@@ -9,7 +9,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -17,6 +16,7 @@
 #include "checks/Formate.h"
 #include "windows/Fenster.h"
 #include "windows/Programm.h"
+#include "windows/Werkzeug.h"
 #include "windows/foAusgabe.h"
 #include "windows/foBerechnungen.h"
 #include "windows/foEingang.h"
@@ -83,38 +83,70 @@ inline QString Box(int symbol, int knoepfe, int vorgabe, const QString& titel,
                    const QString& text) {
     return QString("%1 %2 %3 %4: %5").arg(symbol).arg(knoepfe).arg(vorgabe).arg(titel, text);
 }
+inline QString Box(const QMessageBox& box) {
+    return Box(box.icon(), box.standardButtons().toInt(), box.standardButton(box.defaultButton()),
+               box.windowTitle(), box.text());
+}
 // A stop box with OK and the program's title showing a text of the system.
 inline QString Stop(const std::string& text) {
-    return Box(QMessageBox::Critical, QMessageBox::Ok, QMessageBox::Ok, "KartovexQuendo",
+    return Box(QMessageBox::Critical, QMessageBox::Ok, QMessageBox::Ok, Programmtitel,
                QString::fromStdString(text).replace("\r\n", "\n"));
 }
 
-// Answers every modal box with `antwort` (a box without that button is
-// rejected) once it is the active window, and records it.
+// While it lives, every message box is recorded and answered with `antwort`
+// (Esc where the box has no such button). By default through the toolkit's
+// box seam, without showing the box; with Weg::Echt as a real modal box,
+// answered once its Show event has arrived and its exec() waits.
 class Meldungsbox : public QObject {
 public:
-    explicit Meldungsbox(QMessageBox::StandardButton antwort = QMessageBox::Ok) {
-        connect(&uhr, &QTimer::timeout, this, [this, antwort] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box || box == beantwortet || !box->isActiveWindow()) return;
-            beantwortet = box;
-            boxen << Box(box->icon(), box->standardButtons().toInt(),
-                         box->standardButton(box->defaultButton()), box->windowTitle(),
-                         box->text());
-            if (waehrend) waehrend();
-            if (QAbstractButton* k = box->button(antwort))
-                k->click();
-            else
-                box->reject();
-        });
-        uhr.start(5);
+    enum class Weg { Naht, Echt };
+    explicit Meldungsbox(QMessageBox::StandardButton antwort = QMessageBox::Ok, Weg weg = Weg::Naht)
+        : antwort(antwort) {
+        if (weg == Weg::Echt) {
+            vorher = setzeBoxantwort(nullptr);
+            qApp->installEventFilter(this);
+        } else {
+            vorher = setzeBoxantwort([this](const QMessageBox& box) { return lies(box); });
+        }
     }
+    ~Meldungsbox() override {
+        qApp->removeEventFilter(this);
+        setzeBoxantwort(std::move(vorher));
+    }
+
+    QMessageBox::StandardButton antwort; // for the next box and every later one
     QStringList boxen;
-    std::function<void()> waehrend; // runs while a box is open, before its answer
+    QStringList knoepfe; // Qt's own button texts of every box, without the '&'
+    bool modal = true;   // every real box was the active modal widget when answered
+    std::function<void(const QMessageBox&)> waehrend; // runs for each box before its answer
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        auto* box = qobject_cast<QMessageBox*>(o);
+        if (box && e->type() == QEvent::Show)
+            QMetaObject::invokeMethod(
+                this,
+                [this, box = QPointer(box)] {
+                    if (box) klicke(*box);
+                },
+                Qt::QueuedConnection);
+        return false;
+    }
 
 private:
-    QPointer<QMessageBox> beantwortet;
-    QTimer uhr;
+    QMessageBox::StandardButton lies(const QMessageBox& box) {
+        boxen << Box(box);
+        for (const QAbstractButton* k : box.buttons())
+            knoepfe << k->text().remove('&');
+        if (waehrend) waehrend(box);
+        return antwort;
+    }
+    void klicke(QMessageBox& box) {
+        modal = modal && box.isVisible() && QApplication::activeModalWidget() == &box;
+        QAbstractButton* k = box.button(lies(box));
+        (k ? k : box.escapeButton())->click();
+    }
+    Boxantwort vorher;
 };
 
 class FensterTest : public ::testing::Test {

@@ -227,8 +227,8 @@ TEST_F(Anzeige, EveryWindowAndBoxCarriesTheProgramsIcon) {
     ASSERT_FALSE(symbol.isNull());
     Meldungsbox boxen;
     QImage imKasten;
-    boxen.waehrend = [&] {
-        imKasten = QApplication::activeModalWidget()->windowIcon().pixmap(32).toImage();
+    boxen.waehrend = [&](const QMessageBox& box) {
+        imKasten = box.windowIcon().pixmap(32).toImage();
     };
     foBerechnungen& b = Format(1);
     Kind<QPushButton>(b, "comRechnen")->click(); // empty input: an error box

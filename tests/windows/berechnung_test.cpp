@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QMenu>
 #include <QRadioButton>
+#include <QTimer>
 
 #include "tests/windows/Fensterhilfe.h"
 #include "workflow/Berechnung.h"
@@ -136,24 +137,29 @@ TEST_F(Durchlauf, FailedCheckShowsItsBoxAndLeavesTheOutputWindow) {
          "Der Hochwert ist zu klein.\r\nIhr Punkt liegt südlich von Deutschland.", "comRechnen",
          "texGKHoch"},
     };
-    for (const Fall& f : faelle) {
-        SCOPED_TRACE(f.format);
-        foBerechnungen& b = MitBeispiel(f.format);
-        const QString beispiel = Text(b, f.feld);
-        for (bool schonGezeigt : {false, true}) {
-            if (schonGezeigt) Berechne({{f.feld, beispiel}});
-            ASSERT_EQ(AusgabeSichtbar(), schonGezeigt);
-            const Texte vorher = Ausgabetexte();
-            QString fokusWaehrend;
-            boxen.waehrend = [&] { fokusWaehrend = Fokus(b); };
-            boxen.boxen.clear();
-            Berechne({{f.feld, f.falsch}});
-            EXPECT_EQ(boxen.boxen, QStringList{Stop(f.meldung)});
-            EXPECT_EQ(fokusWaehrend, f.fokusWaehrend);
-            EXPECT_EQ(Fokus(b), f.fokusDanach);
-            EXPECT_EQ(AusgabeSichtbar(), schonGezeigt);
-            EXPECT_EQ(Ausgabetexte(), vorher);
-            EXPECT_FALSE(f.format >= 4 && b.EingabeOK);
+    // Through the box seam, and once more with real modal boxes: the seam
+    // must not change what the user sees.
+    for (const auto weg : {Meldungsbox::Weg::Naht, Meldungsbox::Weg::Echt}) {
+        for (const Fall& f : faelle) {
+            SCOPED_TRACE(f.format);
+            foBerechnungen& b = MitBeispiel(f.format);
+            const QString beispiel = Text(b, f.feld);
+            for (bool schonGezeigt : {false, true}) {
+                if (schonGezeigt) Berechne({{f.feld, beispiel}});
+                ASSERT_EQ(AusgabeSichtbar(), schonGezeigt);
+                const Texte vorher = Ausgabetexte();
+                QString fokusWaehrend;
+                Meldungsbox box(QMessageBox::Ok, weg);
+                box.waehrend = [&](const QMessageBox&) { fokusWaehrend = Fokus(b); };
+                Berechne({{f.feld, f.falsch}});
+                EXPECT_EQ(box.boxen, QStringList{Stop(f.meldung)});
+                EXPECT_TRUE(box.modal);
+                EXPECT_EQ(fokusWaehrend, f.fokusWaehrend);
+                EXPECT_EQ(Fokus(b), f.fokusDanach);
+                EXPECT_EQ(AusgabeSichtbar(), schonGezeigt);
+                EXPECT_EQ(Ausgabetexte(), vorher);
+                EXPECT_FALSE(f.format >= 4 && b.EingabeOK);
+            }
         }
     }
 }
@@ -167,7 +173,9 @@ TEST_F(Durchlauf, NormalisedTextsAndModuleMessages) {
     EXPECT_EQ(Text(b, "tex10m") + Text(b, "tex1m"), "0900");
     EXPECT_EQ(Ausgabetexte().at("texMilUTM"), "32U  NU  76.15.52.09.00");
     QString waehrend;
-    boxen.waehrend = [&] { waehrend = Text(b, "tex1km") + QString::number(AusgabeSichtbar()); };
+    boxen.waehrend = [&](const QMessageBox&) {
+        waehrend = Text(b, "tex1km") + QString::number(AusgabeSichtbar());
+    };
     Berechne({{"tex1km", ""}, {"tex100m", "123"}}); // a later group's fault
     EXPECT_EQ(waehrend + Text(b, "tex1km") + Text(b, "tex100m"), "00100123");
     EXPECT_EQ(boxen.boxen,
@@ -176,7 +184,7 @@ TEST_F(Durchlauf, NormalisedTextsAndModuleMessages) {
     foBerechnungen& g = MitBeispiel(7);
     boxen.boxen.clear();
     std::vector<bool> ausgabeWaehrend;
-    boxen.waehrend = [&] { ausgabeWaehrend.push_back(AusgabeSichtbar()); };
+    boxen.waehrend = [&](const QMessageBox&) { ausgabeWaehrend.push_back(AusgabeSichtbar()); };
     Kind<QRadioButton>(g, "optSechs")->click();
     Berechne({{"texGKRechts", "4595060"}, {"texGKHoch", "5819302"}});
     EXPECT_EQ(boxen.boxen, QStringList({Stop("Die gewählte Streifenbreite führt zu einem Punkt "

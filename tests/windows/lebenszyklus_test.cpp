@@ -2,6 +2,7 @@
 // buttons, the quit question and program end.
 #include <QGroupBox>
 #include <QRadioButton>
+#include <QTimer>
 
 #include "tests/windows/Fensterhilfe.h"
 
@@ -98,26 +99,35 @@ TEST_F(FensterTest, BackDiscardsTheOutputWindowAndRecreatesAMissingCalculationWi
     EXPECT_EQ(Ausgabefenster().text(Aus::texBreiteAUS), ""); // a new output window
 }
 
+// The one test that waits in a real modal box, as the user sees it: the
+// program's title as caption, Qt's own German button texts.
 TEST_F(FensterTest, QuitQuestionNoKeepsEverything) {
     foBerechnungen& b = Format(1);
     QTest::keyClicks(b.focusWidget(), "12");
-    Meldungsbox boxen(QMessageBox::No);
-    QStringList knoepfe; // Qt's own button texts, in German
-    boxen.waehrend = [&] {
-        for (auto* k : qobject_cast<QMessageBox*>(QApplication::activeModalWidget())->buttons())
-            knoepfe << k->text().remove('&');
-    };
+    Meldungsbox box(QMessageBox::No, Meldungsbox::Weg::Echt);
     Kind<QPushButton>(Eingangsfenster(), "comBeenden")->click();
     QTest::mouseClick(Kind<QLabel>(b, "labBeenden"), Qt::LeftButton); // a single click: nothing
-    EXPECT_EQ(
-        boxen.boxen,
-        QStringList{Box(QMessageBox::Question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No,
-                        "KartovexQuendo", "Wollen Sie KartovexLE wirklich beenden?")});
-    knoepfe.sort();
-    EXPECT_EQ(knoepfe, (QStringList{"Ja", "Nein"}));
+    EXPECT_EQ(box.boxen, QStringList{Box(QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
+                                         QMessageBox::No, "KartovexQuendo",
+                                         "Wollen Sie KartovexLE wirklich beenden?")});
+    EXPECT_TRUE(box.modal);
+    box.knoepfe.sort();
+    EXPECT_EQ(box.knoepfe, (QStringList{"Ja", "Nein"}));
     Aufraeumen();
     EXPECT_EQ(Fensterliste(), QStringList({"foBerechnungen", "foEingang"}));
     EXPECT_EQ(Text(b, "texBreite"), "12");
+}
+
+// An answer the box does not offer counts as Esc, through the seam as with a
+// real box: the quit question's Esc is its default No.
+TEST_F(FensterTest, AnAnswerTheBoxDoesNotOfferCountsAsEsc) {
+    for (const auto weg : {Meldungsbox::Weg::Naht, Meldungsbox::Weg::Echt}) {
+        Meldungsbox boxen(QMessageBox::Ok, weg);
+        Kind<QPushButton>(Eingangsfenster(), "comBeenden")->click();
+        EXPECT_EQ(boxen.boxen.size(), 1);
+        Aufraeumen();
+        EXPECT_EQ(Fensterliste(), QStringList{"foEingang"});
+    }
 }
 
 // Each way out ends the event loop by itself with every window gone.
