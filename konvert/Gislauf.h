@@ -56,7 +56,7 @@ private:
     Zeilenform form;
     std::vector<std::string> namen;
     std::optional<std::string> erste; // the first line, read ahead for its fields
-    std::uint64_t kopf = 0; // lines before the first input: empty ones, the header line
+    std::uint64_t kopf = 0;           // lines before the first input: empty ones, the header line
     std::uint64_t groesse;
 };
 

@@ -213,8 +213,9 @@ TEST(Gis, NurDateienDerGenanntenFormate) {
         int status;
         std::string text;
     } faelle[] = {
-        {"$K --in " + vrt, 2, "kein unterstütztes Format (angenommen: GeoPackage, Shapefile, GPX, KML, FlatGeobuf, "
-                     "GeoJSON, CSV mit Geometriespalte)"},
+        {"$K --in " + vrt, 2,
+         "kein unterstütztes Format (angenommen: GeoPackage, Shapefile, GPX, KML, FlatGeobuf, "
+         "GeoJSON, CSV mit Geometriespalte)"},
         {"$K --in " + text, 2, "kein unterstütztes Format"},
         {"$K --in /vsicurl/http://127.0.0.1:9/p.gpx", 2, "keine lesbare Datei"},
         {"$K --in " + kaputt, 2, "kartovex-konvert: " + kaputt + ":"},
