@@ -107,12 +107,13 @@ int Aufruffehler(const std::string& text) {
 
 // The GIS options are served by kartovex-konvert-gis, which links GDAL: it
 // takes this process's place with the same arguments. It is looked for
-// beside this program (the build tree), then where it is installed.
+// beside this program (the build tree), then where it is installed, seen
+// from this program.
 int GisProgramm(char* argv[]) {
     std::error_code fehler;
     const auto hier = std::filesystem::read_symlink("/proc/self/exe", fehler).parent_path();
     for (const std::filesystem::path& gis :
-         {hier / "kartovex-konvert-gis", std::filesystem::path(KARTOVEX_GIS_PROGRAMM)})
+         {hier / "kartovex-konvert-gis", hier / KARTOVEX_GIS_PROGRAMM})
         if (access(gis.c_str(), X_OK) == 0) execv(gis.c_str(), argv);
     std::cerr << Programm << ": " << KARTOVEX_GIS_PROGRAMM << ": " << std::strerror(errno) << '\n';
     return 2;
