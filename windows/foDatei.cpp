@@ -179,7 +179,8 @@ void foDatei::comEingabe_Click() {
     QString muster = "*.txt";
     for (const auto& f : konvert::Gisformate)
         for (const std::string_view endung : {f.endung, f.endung2})
-            if (!endung.empty()) muster += " *" + QString::fromUtf8(endung.data(), qsizetype(endung.size()));
+            if (!endung.empty())
+                muster += " *" + QString::fromUtf8(endung.data(), qsizetype(endung.size()));
     const QString datei = QFileDialog::getOpenFileName(
         this, "Eingabedatei wählen", QFileInfo(texEingabe->text()).path(),
         "Punktdateien (" + muster + ");;Alle Dateien (*)");
