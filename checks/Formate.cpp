@@ -24,35 +24,48 @@ constexpr std::string_view Rechtswert = "ist für den Rechtswert nicht zulässig
 constexpr std::string_view Hochwert = "ist für den Hochwert nicht zulässig!";
 constexpr std::optional<Feld> Rechnen; // Enter presses "Berechnung"
 
+// What each field accepts, in the words of its format's hint.
+constexpr std::string_view BreiteDezimal =
+    "Dezimalzahl, nördliche Breite kleiner als 84 Grad, südliche nicht größer als 80 Grad";
+constexpr std::string_view LaengeDezimal = "Dezimalzahl, höchstens 180 Grad";
+constexpr std::string_view BreiteGrad = "ganze Zahl, zum Beispiel 47; nördliche Gesamtbreite "
+                                        "kleiner als 84 Grad, südliche höchstens 80 Grad";
+constexpr std::string_view LaengeGrad = "ganze Zahl, Gesamtlänge höchstens 180 Grad";
+constexpr std::string_view GanzOderDezimal = "ganze Zahl oder Dezimalzahl, höchstens 59.999999";
+constexpr std::string_view MinutenGanz = "ganze Zahl, höchstens 59";
+constexpr std::string_view ZonenRegel = "2 Ziffern und 1 Buchstabe, zum Beispiel 32U";
+constexpr std::string_view QuadratRegel = "2 Buchstaben, zum Beispiel NU";
+constexpr std::string_view GruppenRegel = "2 Ziffern";
+
 // clang-format off
 constexpr std::array<Feldbeschreibung, FeldAnzahl> Feldtabelle{{
-    {texBreite, "texBreite", F::ZiffernUndKomma, false, Breite, texLaenge, R::Breite, "48.4363326641023", "Breite"},
-    {texLaenge, "texLaenge", F::ZiffernUndKomma, false, Laenge, Rechnen, R::Laenge, "9.96796724981198", "Länge"},
-    {texBreiteGrad, "texBreiteGrad", F::NurZiffern, false, Breite, texBreiteMinute, R::Breite, "48", "Grad"},
-    {texBreiteMinute, "texBreiteMinute", F::ZiffernUndKomma, false, "ist für die Minuten der Breite nicht zulässig!", texLaengeGrad, R::Breite, "26.179960", "Minuten"},
-    {texLaengeGrad, "texLaengeGrad", F::NurZiffern, false, Laenge, texLaengeMinute, R::Laenge, "9", "Grad"},
-    {texLaengeMinute, "texLaengeMinute", F::ZiffernUndKomma, false, "ist für die Minuteneingabe der Länge nicht zulässig!", Rechnen, R::Laenge, "58.078035", "Minuten"},
-    {texBGrad, "texBGrad", F::NurZiffern, false, Breite, texBMinute, R::Breite, "48", "Grad"},
-    {texBMinute, "texBMinute", F::NurZiffern, false, "ist für die Minuteneingabe nicht zulässig!", texBSekunde, R::Breite, "26", "Minuten"},
-    {texBSekunde, "texBSekunde", F::ZiffernUndKomma, false, "ist für die Sekunden der Breite nicht zulässig!", texLGrad, R::Breite, "10.80", "Sekunden"},
-    {texLGrad, "texLGrad", F::NurZiffern, false, Laenge, texLMinute, R::Laenge, "9", "Grad"},
-    {texLMinute, "texLMinute", F::NurZiffern, false, "ist für die Minuteneingabe der Länge nicht zulässig!", texLSekunde, R::Laenge, "58", "Minuten"},
-    {texLSekunde, "texLSekunde", F::ZiffernUndKomma, false, "ist für die Sekunden der Länge nicht zulässig!", Rechnen, R::Laenge, "4.68", "Sekunden"},
-    {texZone, "texZone", F::ZiffernUndBuchstaben, true, Zone, texRechts, R::Zone, "32U", "Zone"},
-    {texRechts, "texRechts", F::NurZiffern, false, Rechtswert, texHoch, R::Laenge, "0571595", "Rechts"},
-    {texHoch, "texHoch", F::NurZiffern, false, Hochwert, Rechnen, R::Breite, "5365251", "Hoch"},
-    {texZoneM, "texZoneM", F::ZiffernUndBuchstaben, true, Zone, tex100km, R::Zone, "32U", "Zone"},
-    {tex100km, "tex100km", F::Keiner, true, "", tex10km, R::Quadrat, "NU", "100km"},
-    {tex10km, "tex10km", F::Keiner, false, "", tex1km, R::Gruppe, "76", "10km"},
-    {tex1km, "tex1km", F::Keiner, false, "", tex100m, R::Gruppe, "15", "1km"},
-    {tex100m, "tex100m", F::Keiner, false, "", tex10m, R::Gruppe, "52", "100m"},
-    {tex10m, "tex10m", F::Keiner, false, "", tex1m, R::Gruppe, "95", "10m"},
-    {tex1m, "tex1m", F::Keiner, false, "", Rechnen, R::Gruppe, "51", "1m"},
-    {texREFZone, "texREFZone", F::ZiffernUndBuchstaben, true, Zone, texREF100, R::Zone, "32U", "Zone"},
-    {texREF100, "texREF100", F::NurBuchstaben, true, "ist bei 100km nicht zulässig!", texREFZiffern, R::Quadrat, "NU", "100km"},
-    {texREFZiffern, "texREFZiffern", F::NurZiffern, false, "ist für die Ziffern nicht zulässig!", Rechnen, R::Quadrat, "7159565251", "Ziffern"},
-    {texGKRechts, "texGKRechts", F::ZiffernUndKomma, false, Rechtswert, texGKHoch, R::Laenge, "3571699.06", "Rechts"},
-    {texGKHoch, "texGKHoch", F::ZiffernUndKomma, false, Hochwert, Rechnen, R::Breite, "5366959.20", "Hoch"},
+    {texBreite, "texBreite", F::ZiffernUndKomma, false, Breite, texLaenge, R::Breite, "48.4363326641023", "Breite", "Breite in Grad (dezimal)", BreiteDezimal},
+    {texLaenge, "texLaenge", F::ZiffernUndKomma, false, Laenge, Rechnen, R::Laenge, "9.96796724981198", "Länge", "Länge in Grad (dezimal)", LaengeDezimal},
+    {texBreiteGrad, "texBreiteGrad", F::NurZiffern, false, Breite, texBreiteMinute, R::Breite, "48", "Grad", "Breite, Grad (Mercator)", BreiteGrad},
+    {texBreiteMinute, "texBreiteMinute", F::ZiffernUndKomma, false, "ist für die Minuten der Breite nicht zulässig!", texLaengeGrad, R::Breite, "26.179960", "Minuten", "Breite, Minuten (Mercator)", GanzOderDezimal},
+    {texLaengeGrad, "texLaengeGrad", F::NurZiffern, false, Laenge, texLaengeMinute, R::Laenge, "9", "Grad", "Länge, Grad (Mercator)", LaengeGrad},
+    {texLaengeMinute, "texLaengeMinute", F::ZiffernUndKomma, false, "ist für die Minuteneingabe der Länge nicht zulässig!", Rechnen, R::Laenge, "58.078035", "Minuten", "Länge, Minuten (Mercator)", GanzOderDezimal},
+    {texBGrad, "texBGrad", F::NurZiffern, false, Breite, texBMinute, R::Breite, "48", "Grad", "Breite, Grad", BreiteGrad},
+    {texBMinute, "texBMinute", F::NurZiffern, false, "ist für die Minuteneingabe nicht zulässig!", texBSekunde, R::Breite, "26", "Minuten", "Breite, Minuten", MinutenGanz},
+    {texBSekunde, "texBSekunde", F::ZiffernUndKomma, false, "ist für die Sekunden der Breite nicht zulässig!", texLGrad, R::Breite, "10.80", "Sekunden", "Breite, Sekunden", GanzOderDezimal},
+    {texLGrad, "texLGrad", F::NurZiffern, false, Laenge, texLMinute, R::Laenge, "9", "Grad", "Länge, Grad", LaengeGrad},
+    {texLMinute, "texLMinute", F::NurZiffern, false, "ist für die Minuteneingabe der Länge nicht zulässig!", texLSekunde, R::Laenge, "58", "Minuten", "Länge, Minuten", MinutenGanz},
+    {texLSekunde, "texLSekunde", F::ZiffernUndKomma, false, "ist für die Sekunden der Länge nicht zulässig!", Rechnen, R::Laenge, "4.68", "Sekunden", "Länge, Sekunden", GanzOderDezimal},
+    {texZone, "texZone", F::ZiffernUndBuchstaben, true, Zone, texRechts, R::Zone, "32U", "Zone", "UTM-Zone", ZonenRegel},
+    {texRechts, "texRechts", F::NurZiffern, false, Rechtswert, texHoch, R::Laenge, "0571595", "Rechts", "UTM Rechtswert", "genau 7 Ziffern, zum Beispiel 0123456"},
+    {texHoch, "texHoch", F::NurZiffern, false, Hochwert, Rechnen, R::Breite, "5365251", "Hoch", "UTM Hochwert", "genau 7 Ziffern, zum Beispiel 1234567"},
+    {texZoneM, "texZoneM", F::ZiffernUndBuchstaben, true, Zone, tex100km, R::Zone, "32U", "Zone", "UTM-Zone (militärisch)", ZonenRegel},
+    {tex100km, "tex100km", F::Keiner, true, "", tex10km, R::Quadrat, "NU", "100km", "100-km-Quadrat", QuadratRegel},
+    {tex10km, "tex10km", F::Keiner, false, "", tex1km, R::Gruppe, "76", "10km", "10-km-Gruppe", GruppenRegel},
+    {tex1km, "tex1km", F::Keiner, false, "", tex100m, R::Gruppe, "15", "1km", "1-km-Gruppe", GruppenRegel},
+    {tex100m, "tex100m", F::Keiner, false, "", tex10m, R::Gruppe, "52", "100m", "100-m-Gruppe", GruppenRegel},
+    {tex10m, "tex10m", F::Keiner, false, "", tex1m, R::Gruppe, "95", "10m", "10-m-Gruppe", GruppenRegel},
+    {tex1m, "tex1m", F::Keiner, false, "", Rechnen, R::Gruppe, "51", "1m", "1-m-Gruppe", GruppenRegel},
+    {texREFZone, "texREFZone", F::ZiffernUndBuchstaben, true, Zone, texREF100, R::Zone, "32U", "Zone", "UTMREF-Zone", ZonenRegel},
+    {texREF100, "texREF100", F::NurBuchstaben, true, "ist bei 100km nicht zulässig!", texREFZiffern, R::Quadrat, "NU", "100km", "UTMREF 100-km-Quadrat", QuadratRegel},
+    {texREFZiffern, "texREFZiffern", F::NurZiffern, false, "ist für die Ziffern nicht zulässig!", Rechnen, R::Quadrat, "7159565251", "Ziffern", "UTMREF Ziffern", "gerade Anzahl von Ziffern: 2, 4, 6, 8 oder 10"},
+    {texGKRechts, "texGKRechts", F::ZiffernUndKomma, false, Rechtswert, texGKHoch, R::Laenge, "3571699.06", "Rechts", "Gauß-Krüger Rechtswert", "Meter, dezimal möglich; Extremwerte beachten: höchstens 5538200, mindestens 2484700"},
+    {texGKHoch, "texGKHoch", F::ZiffernUndKomma, false, Hochwert, Rechnen, R::Breite, "5366959.20", "Hoch", "Gauß-Krüger Hochwert", "Meter, dezimal möglich; Extremwerte beachten: höchstens 6197355, mindestens 5107150"},
 }};
 // clang-format on
 
@@ -63,21 +76,40 @@ constexpr bool TabelleInOrdnung() {
 }
 static_assert(TabelleInOrdnung(), "the field table follows the order of Feld");
 
-constexpr std::array<std::string_view, OptionAnzahl> Optionsnamen{
-    "optDezN", "optDezS",  "optDezE",  "optDezW",  "optGMN",   "optGMS",  "optGME",
-    "optGMW",  "optGradN", "optGradS", "optGradE", "optGradW", "optDrei", "optSechs"};
+constexpr std::string_view Nord = "Nördliche Breite", Sued = "Südliche Breite";
+constexpr std::string_view Ost = "Östliche Länge", West = "Westliche Länge";
+constexpr std::array<Optionsbeschreibung, OptionAnzahl> Optionstabelle{{
+    {"optDezN", Nord},
+    {"optDezS", Sued},
+    {"optDezE", Ost},
+    {"optDezW", West},
+    {"optGMN", Nord},
+    {"optGMS", Sued},
+    {"optGME", Ost},
+    {"optGMW", West},
+    {"optGradN", Nord},
+    {"optGradS", Sued},
+    {"optGradE", Ost},
+    {"optGradW", West},
+    {"optDrei", "3°-Streifen"},
+    {"optSechs", "6°-Streifen"},
+}};
 
 constexpr std::string_view BreiteWas = "die Halbkugel der Breite (N oder S)";
 constexpr std::string_view LaengeWas = "die Halbkugel der Länge (E oder W)";
+constexpr std::string_view BreiteGruppe = "Halbkugel der Breite";
+constexpr std::string_view LaengeGruppe = "Halbkugel der Länge";
 using enum Option;
-constexpr Optionsgruppe DezOptionen[] = {{optDezN, optDezS, BreiteWas, "n", "s", "N|S"},
-                                         {optDezE, optDezW, LaengeWas, "eo", "w", "E|W"}};
-constexpr Optionsgruppe GMOptionen[] = {{optGMN, optGMS, BreiteWas, "n", "s", "N|S"},
-                                        {optGME, optGMW, LaengeWas, "eo", "w", "E|W"}};
-constexpr Optionsgruppe GMSOptionen[] = {{optGradN, optGradS, BreiteWas, "n", "s", "N|S"},
-                                         {optGradE, optGradW, LaengeWas, "eo", "w", "E|W"}};
+// clang-format off
+constexpr Optionsgruppe DezOptionen[] = {{optDezN, optDezS, BreiteWas, "n", "s", "N|S", BreiteGruppe},
+                                         {optDezE, optDezW, LaengeWas, "eo", "w", "E|W", LaengeGruppe}};
+constexpr Optionsgruppe GMOptionen[] = {{optGMN, optGMS, BreiteWas, "n", "s", "N|S", BreiteGruppe},
+                                        {optGME, optGMW, LaengeWas, "eo", "w", "E|W", LaengeGruppe}};
+constexpr Optionsgruppe GMSOptionen[] = {{optGradN, optGradS, BreiteWas, "n", "s", "N|S", BreiteGruppe},
+                                         {optGradE, optGradW, LaengeWas, "eo", "w", "E|W", LaengeGruppe}};
 constexpr Optionsgruppe GKOptionen[] = {
-    {optDrei, optSechs, "die Streifenbreite (3 oder 6)", "3", "6", "3|6"}};
+    {optDrei, optSechs, "die Streifenbreite (3 oder 6)", "3", "6", "3|6", "Streifenbreite"}};
+// clang-format on
 
 constexpr Feld DezFelder[] = {texBreite, texLaenge};
 constexpr Feld GMFelder[] = {texBreiteGrad, texBreiteMinute, texLaengeGrad, texLaengeMinute};
@@ -211,42 +243,74 @@ Position ausGK(Eingabe& e, Ausgabetexte& t) {
 }
 
 const std::array<Format, FormatAnzahl> Formattabelle{{
-    {1, "Grad (dezimal)", "dezimal", "fraGrad", DezFelder, DezOptionen, PruefeGradDezimal,
-     ausGradDezimal, true, true},
-    {2, "Grad/Minuten", "gradmin", "fraGradMin", GMFelder, GMOptionen, PruefeGradMinuten,
-     ausGradMinuten, true, true},
-    {3, "Grad/Minuten/Sekunden", "gradminsek", "fraGradMinSek", GMSFelder, GMSOptionen,
-     PruefeGradMinSek, ausGradMinSek, true, true},
-    {4, "UTM zivil", "utm", "fraZIV", ZIVFelder, {}, PruefeUTMzivil, ausUTMzivil, false, true},
-    {5, "UTM mil", "mil", "fraMIL", MILFelder, {}, PruefeUTMmil, ausUTMmil, false, true},
-    {6, "UTM ref", "ref", "fraREF", REFFelder, {}, PruefeUTMref, ausUTMref, false, true},
-    {7, "Gauß - Krüger", "gk", "fraGK", GKFelder, GKOptionen, PruefeGK, ausGK, true, false},
+    {1, "Grad (dezimal)", "dezimal", "fraGrad", "Eingabe: Grad (dezimal)", DezFelder, DezOptionen,
+     PruefeGradDezimal, ausGradDezimal, true, true},
+    {2, "Grad/Minuten", "gradmin", "fraGradMin", "Eingabe: Grad und Minuten (Mercator)", GMFelder,
+     GMOptionen, PruefeGradMinuten, ausGradMinuten, true, true},
+    {3, "Grad/Minuten/Sekunden", "gradminsek", "fraGradMinSek",
+     "Eingabe: Grad, Minuten und Sekunden", GMSFelder, GMSOptionen, PruefeGradMinSek, ausGradMinSek,
+     true, true},
+    {4,
+     "UTM zivil",
+     "utm",
+     "fraZIV",
+     "Eingabe: UTM zivil",
+     ZIVFelder,
+     {},
+     PruefeUTMzivil,
+     ausUTMzivil,
+     false,
+     true},
+    {5,
+     "UTM mil",
+     "mil",
+     "fraMIL",
+     "Eingabe: UTM militärisch",
+     MILFelder,
+     {},
+     PruefeUTMmil,
+     ausUTMmil,
+     false,
+     true},
+    {6,
+     "UTM ref",
+     "ref",
+     "fraREF",
+     "Eingabe: UTMREF",
+     REFFelder,
+     {},
+     PruefeUTMref,
+     ausUTMref,
+     false,
+     true},
+    {7, "Gauß - Krüger", "gk", "fraGK", "Eingabe: Gauß-Krüger (nur für Deutschland)", GKFelder,
+     GKOptionen, PruefeGK, ausGK, true, false},
 }};
 
 using Z = Zahlform;
 // clang-format off
 constexpr std::array<Ausgabefeld, AusAnzahl> Ausgabetabelle{{
-    {Aus::texBreiteAUS, "texBreiteAUS", 1, "breite", Z::Winkel},
-    {Aus::texLaengeAUS, "texLaengeAUS", 1, "laenge", Z::Winkel},
-    {Aus::texBreiteGradAUS, "texBreiteGradAUS", 2, "breite_grad", Z::Winkel},
-    {Aus::texBreiteMinuteAUS, "texBreiteMinuteAUS", 2, "breite_minuten", Z::Zahl},
-    {Aus::texLaengeGradAUS, "texLaengeGradAUS", 2, "laenge_grad", Z::Winkel},
-    {Aus::texLaengeMinuteAUS, "texLaengeMinuteAUS", 2, "laenge_minuten", Z::Zahl},
-    {Aus::texBGradAUS, "texBGradAUS", 3, "gms_breite_grad", Z::Winkel},
-    {Aus::texBMinuteAUS, "texBMinuteAUS", 3, "gms_breite_minuten", Z::Zahl},
-    {Aus::texBSekundeAUS, "texBSekundeAUS", 3, "gms_breite_sekunden", Z::Zahl},
-    {Aus::texLGradAUS, "texLGradAUS", 3, "gms_laenge_grad", Z::Winkel},
-    {Aus::texLMinuteAUS, "texLMinuteAUS", 3, "gms_laenge_minuten", Z::Zahl},
-    {Aus::texLSekundeAUS, "texLSekundeAUS", 3, "gms_laenge_sekunden", Z::Zahl},
-    {Aus::texZone2, "texZone2", 4, "utm_zone", Z::Text},
-    {Aus::texRechts2, "texRechts2", 4, "utm_rechts", Z::Meter},
-    {Aus::texHoch2, "texHoch2", 4, "utm_hoch", Z::Meter},
-    {Aus::texMilUTM, "texMilUTM", 5, "utm_mil", Z::Referenz},
-    {Aus::texREFAUS, "texREFAUS", 6, "utmref", Z::Referenz},
-    {Aus::texGKRechtsAUS, "texGKRechtsAUS", 7, "gk_rechts", Z::Meter},
-    {Aus::texGKHochAUS, "texGKHochAUS", 7, "gk_hoch", Z::Meter},
-    {Aus::labStreifenbreite, "labStreifenbreite", 7, "gk_streifen", Z::Zahl},
-    {Aus::texMeridianAUS, "texMeridianAUS", 7, "gk_meridian", Z::Winkel},
+    {Aus::texBreiteAUS, "texBreiteAUS", 1, "breite", Z::Winkel, "Breite dezimal"},
+    {Aus::texLaengeAUS, "texLaengeAUS", 1, "laenge", Z::Winkel, "Länge dezimal"},
+    {Aus::texBreiteGradAUS, "texBreiteGradAUS", 2, "breite_grad", Z::Winkel, "Breite Grad (Mercator)"},
+    {Aus::texBreiteMinuteAUS, "texBreiteMinuteAUS", 2, "breite_minuten", Z::Zahl, "Breite Minuten (Mercator)"},
+    {Aus::texLaengeGradAUS, "texLaengeGradAUS", 2, "laenge_grad", Z::Winkel, "Länge Grad (Mercator)"},
+    {Aus::texLaengeMinuteAUS, "texLaengeMinuteAUS", 2, "laenge_minuten", Z::Zahl, "Länge Minuten (Mercator)"},
+    {Aus::texBGradAUS, "texBGradAUS", 3, "gms_breite_grad", Z::Winkel, "Breite Grad"},
+    {Aus::texBMinuteAUS, "texBMinuteAUS", 3, "gms_breite_minuten", Z::Zahl, "Breite Minuten"},
+    {Aus::texBSekundeAUS, "texBSekundeAUS", 3, "gms_breite_sekunden", Z::Zahl, "Breite Sekunden"},
+    {Aus::texLGradAUS, "texLGradAUS", 3, "gms_laenge_grad", Z::Winkel, "Länge Grad"},
+    {Aus::texLMinuteAUS, "texLMinuteAUS", 3, "gms_laenge_minuten", Z::Zahl, "Länge Minuten"},
+    {Aus::texLSekundeAUS, "texLSekundeAUS", 3, "gms_laenge_sekunden", Z::Zahl, "Länge Sekunden"},
+    {Aus::texZone2, "texZone2", 4, "utm_zone", Z::Text, "UTM-Zone"},
+    {Aus::texRechts2, "texRechts2", 4, "utm_rechts", Z::Meter, "UTM Rechtswert"},
+    {Aus::texHoch2, "texHoch2", 4, "utm_hoch", Z::Meter, "UTM Hochwert"},
+    {Aus::texMilUTM, "texMilUTM", 5, "utm_mil", Z::Referenz, "UTM militärisch"},
+    {Aus::texREFAUS, "texREFAUS", 6, "utmref", Z::Referenz, "UTMREF"},
+    {Aus::texGKRechtsAUS, "texGKRechtsAUS", 7, "gk_rechts", Z::Meter, "Gauß-Krüger Rechtswert"},
+    {Aus::texGKHochAUS, "texGKHochAUS", 7, "gk_hoch", Z::Meter, "Gauß-Krüger Hochwert"},
+    {Aus::labStreifenbreite, "labStreifenbreite", 7, "gk_streifen", Z::Zahl, ""},
+    {Aus::texMeridianAUS, "texMeridianAUS", 7, "gk_meridian", Z::Winkel, "Bezugsmeridian"},
 }};
 // clang-format on
 
@@ -287,7 +351,10 @@ std::string_view Name(Feld f) {
     return Feldtabelle[Index(f)].name;
 }
 std::string_view Name(Option o) {
-    return Optionsnamen[Index(o)];
+    return Optionstabelle[Index(o)].name;
+}
+std::string_view Sprechname(Option o) {
+    return Optionstabelle[Index(o)].sprechname;
 }
 std::string_view Name(Aus a) {
     return Ausgabetabelle[Index(a)].name;
@@ -297,7 +364,7 @@ std::optional<Feld> FeldNamens(std::string_view name) {
     return Suche<Feld>(Feldtabelle, name, [](const auto& f) { return f.name; });
 }
 std::optional<Option> OptionNamens(std::string_view name) {
-    return Suche<Option>(Optionsnamen, name, [](std::string_view n) { return n; });
+    return Suche<Option>(Optionstabelle, name, [](const auto& o) { return o.name; });
 }
 std::optional<Aus> AusNamens(std::string_view name) {
     return Suche<Aus>(Ausgabetabelle, name, [](const auto& a) { return a.name; });

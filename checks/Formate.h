@@ -5,7 +5,9 @@
 // order of the output window. Checks, conversion, windows, the batch
 // converter and the tests iterate these tables. Outside the window layer a
 // field is named by its enumerator, so a misspelt field does not compile; the
-// names are the widgets' objectNames, for the window layer.
+// names are the widgets' objectNames, for the window layer. Beside them stand
+// the names and rules a screen reader speaks for each field, option button,
+// option group and input frame; the windows apply them, so each lives once.
 //
 // Adding an input field: its enumerator in Feld, its row in the field table
 // (Formate.cpp) and its place in its format's field list.
@@ -90,8 +92,16 @@ struct Feldbeschreibung {
     std::string_view meldungsende; // last line of the rejection message
     std::optional<Feld> enter;     // where Enter moves the focus; empty: the "Berechnung" button
     Farbrolle farbe;
-    std::string_view beispiel; // what the format's example button writes
-    std::string_view spalte;   // the field's name in the batch converter's line layout
+    std::string_view beispiel;   // what the format's example button writes
+    std::string_view spalte;     // the field's name in the batch converter's line layout
+    std::string_view sprechname; // what a screen reader calls it; unique in its window
+    std::string_view regel;      // what it accepts, from its format's hint
+};
+
+// An option button: its objectName and what a screen reader says it chooses.
+struct Optionsbeschreibung {
+    std::string_view name;
+    std::string_view sprechname;
 };
 
 // Two option buttons of which one is on: the hemisphere of latitude or of
@@ -103,6 +113,7 @@ struct Optionsgruppe {
     std::string_view standardZeichen; // letters that choose `standard` in a batch line
     std::string_view andereZeichen;   // letters that choose `andere`
     std::string_view aufbau;          // the group in the line layout, e.g. "N|S"
+    std::string_view sprechname;      // the group's name for a screen reader
 };
 
 struct Eingabe;
@@ -117,10 +128,11 @@ struct Position {
 };
 
 struct Format {
-    int nummer;              // InputFormat, as the entry window numbers its buttons
-    std::string_view name;   // caption of the entry window's button
-    std::string_view kurz;   // short alias of the batch converter
-    std::string_view rahmen; // objectName of the calculation window's frame
+    int nummer;                        // InputFormat, as the entry window numbers its buttons
+    std::string_view name;             // caption of the entry window's button
+    std::string_view kurz;             // short alias of the batch converter
+    std::string_view rahmen;           // objectName of the calculation window's frame
+    std::string_view rahmenSprechname; // the frame's name for a screen reader
     std::span<const Feld> felder;
     std::span<const Optionsgruppe> optionen;
     // The whole-input check behind "Berechnung".
@@ -148,6 +160,9 @@ struct Ausgabefeld {
     int format;              // the format whose notation it shows (1 to 7)
     std::string_view spalte; // column name of the batch converter's CSV and JSON
     Zahlform zahl;
+    // What a screen reader calls it, unique in the output window; empty for
+    // a label, which speaks the text it shows.
+    std::string_view sprechname;
 };
 
 const Feldbeschreibung& Beschreibung(Feld f);
@@ -159,6 +174,7 @@ std::span<const Ausgabefeld> Ausgabefelder();
 
 std::string_view Name(Feld f);
 std::string_view Name(Option o);
+std::string_view Sprechname(Option o);
 std::string_view Name(Aus a);
 // The enumerator for an objectName, for the window layer and test tables.
 std::optional<Feld> FeldNamens(std::string_view name);

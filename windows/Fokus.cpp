@@ -1,5 +1,6 @@
 #include "windows/Fokus.h"
 
+#include <QAccessible>
 #include <QEvent>
 
 namespace kartovex {
@@ -30,7 +31,14 @@ void Fokussteuerung::bewege(QWidget* ziel) {
 bool Fokussteuerung::eventFilter(QObject* objekt, QEvent* e) {
     if (e->type() != QEvent::FocusIn) return false;
     auto* w = static_cast<QWidget*>(objekt);
-    if (w != logisch) bewege(w);
+    if (w != logisch) {
+        // Qt tells assistive technology of the new focus only after FocusIn;
+        // the got-focus handler selects text first, and a screen reader that
+        // sees the selection move before the focus takes the field silently.
+        QAccessibleEvent fokus(w, QAccessible::Focus);
+        QAccessible::updateAccessibility(&fokus);
+        bewege(w);
+    }
     // A lost-focus or got-focus handler may have sent the focus elsewhere;
     // then the control the user aimed at does not take it.
     return w != logisch;

@@ -2,6 +2,7 @@
 
 #include "windows/Fenster.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QFrame>
 #include <QGroupBox>
@@ -72,6 +73,11 @@ QMessageBox::StandardButton ZeigeBox(QMessageBox::Icon symbol, const std::string
     QPointer<QWidget> vorher = QApplication::activeWindow();
     QMessageBox box(symbol, Programmtitel, Anzeigetext(text), knoepfe, vorher);
     box.setTextFormat(Qt::PlainText);
+    // The box is an alert for a screen reader; it carries its whole text. Its
+    // text label is tied to the box, so that the text is not read twice.
+    box.setAccessibleDescription(box.text());
+    if (auto* zeilen = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
+        zeilen->setBuddy(&box);
     box.setDefaultButton(vorgabe);
     box.setEscapeButton(vorgabe);
     if (boxantwort) {
@@ -301,8 +307,21 @@ QGroupBox* NeuerRahmen(QWidget* eltern, const char* name, const QString& titel, 
     return r;
 }
 
+namespace {
+
+// Presents an option frame as a group: Qt would call a plain frame a "frame",
+// which a screen reader takes for a window.
+QAccessibleInterface* Gruppenschnittstelle(const QString& klasse, QObject* objekt) {
+    if (klasse != QLatin1String(Optionsrahmen::staticMetaObject.className())) return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget*>(objekt), QAccessible::Grouping);
+}
+
+} // namespace
+
 QFrame* NeuerRahmenOhneRand(QWidget* eltern, const char* name, const Twips& t) {
-    auto* r = new QFrame(eltern);
+    static const bool angemeldet = (QAccessible::installFactory(Gruppenschnittstelle), true);
+    (void)angemeldet;
+    auto* r = new Optionsrahmen(eltern);
     r->setObjectName(name);
     r->setFrameStyle(QFrame::NoFrame);
     Platziere(r, t);
@@ -332,9 +351,11 @@ QPushButton* NeuerKnopf(QWidget* eltern, const char* name, const QString& text, 
     return k;
 }
 
-QLineEdit* NeuesBlindfeld(QWidget* eltern, const char* name, const Twips& t) {
+QLineEdit* NeuesBlindfeld(QWidget* eltern, const char* name, const Twips& t,
+                          std::string_view sprechname) {
     auto* f = new QLineEdit(eltern);
     f->setObjectName(name);
+    Benenne(f, sprechname);
     f->setReadOnly(true); // also no cursor, no paste, no drop
     f->setFrame(false);
     f->setContextMenuPolicy(Qt::NoContextMenu);
@@ -343,6 +364,13 @@ QLineEdit* NeuesBlindfeld(QWidget* eltern, const char* name, const Twips& t) {
     f->setPalette(p);
     Platziere(f, t);
     return f;
+}
+
+void Benenne(QWidget* w, std::string_view name, std::string_view beschreibung) {
+    w->setAccessibleName(QString::fromUtf8(name.data(), qsizetype(name.size())));
+    if (!beschreibung.empty())
+        w->setAccessibleDescription(
+            QString::fromUtf8(beschreibung.data(), qsizetype(beschreibung.size())));
 }
 
 QRect Einpassen(QRect aussen, const QRect& frei) {

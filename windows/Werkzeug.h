@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,10 +16,9 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 
 class QKeyEvent;
-class QGroupBox;
-class QFrame;
 class QRadioButton;
 
 namespace kartovex {
@@ -143,6 +143,14 @@ protected:
     void paintEvent(QPaintEvent* e) override;
 };
 
+// The borderless frame of an option group; its own class, so that the
+// accessibility factory can present it as a group.
+class Optionsrahmen : public QFrame {
+    Q_OBJECT
+public:
+    using QFrame::QFrame;
+};
+
 // Label with a double-click event.
 class Klicklabel : public QLabel {
     Q_OBJECT
@@ -163,13 +171,21 @@ Textfeld* NeuesTextfeld(QWidget* eltern, const char* name, const Twips& t, const
                         Qt::Alignment ausrichtung = Qt::AlignLeft);
 QGroupBox* NeuerRahmen(QWidget* eltern, const char* name, const QString& titel, const Twips& t,
                        double punkt);
+// A borderless frame that holds one group of option buttons; a screen reader
+// sees it as a group, named after what its buttons choose.
 QFrame* NeuerRahmenOhneRand(QWidget* eltern, const char* name, const Twips& t);
 QRadioButton* NeueOption(QWidget* eltern, const char* name, const QString& text, const Twips& t,
                          bool an);
 QPushButton* NeuerKnopf(QWidget* eltern, const char* name, const QString& text, const Twips& t);
 // The field that only holds the focus: takes no text from any key, paste or
-// drop, and draws nothing, so that what lies below it stays whole.
-QLineEdit* NeuesBlindfeld(QWidget* eltern, const char* name, const Twips& t);
+// drop, and draws nothing, so that what lies below it stays whole. A screen
+// reader calls it by `sprechname`, which says where the focus is.
+QLineEdit* NeuesBlindfeld(QWidget* eltern, const char* name, const Twips& t,
+                          std::string_view sprechname);
+
+// What a screen reader says for a control: its name and, when given, its
+// description. What the control shows stays as it is.
+void Benenne(QWidget* w, std::string_view name, std::string_view beschreibung = {});
 
 // Makes a label show a single border.
 void Rand(QLabel* l);

@@ -108,8 +108,17 @@ foAusgabe::foAusgabe() {
     addAction(kopieren);
     setContextMenuPolicy(Qt::ActionsContextMenu);
 
-    for (const Ausgabefeld& a : Ausgabefelder())
-        felder[Index(a.feld)] = findChild<QWidget*>(QString::fromUtf8(a.name));
+    // Spoken names from the output table; Tab walks the fields in its order.
+    QWidget* vorher = nullptr;
+    for (const Ausgabefeld& a : Ausgabefelder()) {
+        QWidget* w = findChild<QWidget*>(QString::fromUtf8(a.name));
+        felder[Index(a.feld)] = w;
+        if (!qobject_cast<QLineEdit*>(w)) continue; // a label speaks its text
+        Benenne(w, a.sprechname);
+        if (vorher) setTabOrder(vorher, w);
+        vorher = w;
+    }
+    setTabOrder(vorher, zurueck);
     Laden();
 }
 

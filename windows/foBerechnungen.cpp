@@ -47,11 +47,15 @@ QColor Farbe(Farbrolle rolle) {
     return farbe::Breite;
 }
 
-// An input field with the name and colour of its row in the field table.
+// An input field with the name, colour and spoken name and rule of its row in
+// the field table.
 Textfeld* Eingabefeld(QWidget* rahmen, Feld f, const Twips& lage,
                       Qt::Alignment ausrichtung = Qt::AlignLeft) {
     const Feldbeschreibung& b = Beschreibung(f);
-    return NeuesTextfeld(rahmen, std::string(b.name).c_str(), lage, Farbe(b.farbe), ausrichtung);
+    auto* feld =
+        NeuesTextfeld(rahmen, std::string(b.name).c_str(), lage, Farbe(b.farbe), ausrichtung);
+    Benenne(feld, b.sprechname, b.regel);
+    return feld;
 }
 
 QLabel* Gruen(QLabel* l) {
@@ -95,8 +99,10 @@ foBerechnungen::foBerechnungen() {
     connect(beenden, &Klicklabel::doppelklick, this, &foBerechnungen::labBeenden_DblClick);
 
     // Lies over the hint panel, as the layout places it; it draws nothing, so
-    // the hint text below it stays whole.
-    NeuesBlindfeld(this, "texDummy", {120, 360, 255, 495})->raise();
+    // the hint text below it stays whole. It takes the focus from the meridian.
+    NeuesBlindfeld(this, "texDummy", {120, 360, 255, 495},
+                   "Bezugsmeridian wird errechnet, nicht eingegeben")
+        ->raise();
 
     baueBeispielknoepfe();
     bindeFelder();
@@ -246,6 +252,7 @@ void foBerechnungen::baueGK() {
     auto* meridianfeld = NeuesTextfeld(r, "texMeridian", {5520, 2040, 1575, 400},
                                        palette().color(QPalette::Window), Mitte);
     meridianfeld->setReadOnly(true);
+    Benenne(meridianfeld, "Bezugsmeridian");
     connect(meridianfeld, &Textfeld::geklickt, this, &foBerechnungen::texMeridian_Click);
     NeuesLabel(r, "Label33",
                "Das Programm rechnet intern mit einer durchschnittlichen Höhe von 300 m",
@@ -288,9 +295,18 @@ void foBerechnungen::baueBeispielknoepfe() {
 void foBerechnungen::bindeFelder() {
     for (const Feldbeschreibung& f : Felder())
         felder[Index(f.feld)] = findChild<Textfeld*>(QString::fromUtf8(f.name));
-    for (std::size_t i = 0; i < OptionAnzahl; ++i)
+    for (std::size_t i = 0; i < OptionAnzahl; ++i) {
         optionen[i] = findChild<QRadioButton*>(QString::fromUtf8(Name(Option(i))));
+        Benenne(optionen[i], Sprechname(Option(i)));
+    }
     meridian = findChild<Textfeld*>("texMeridian");
+    // Frames and option groups are named for a screen reader from the format
+    // table; an option group is the frame that holds its buttons.
+    for (const Format& f : Formate()) {
+        Benenne(findChild<QGroupBox*>(QString::fromUtf8(f.rahmen)), f.rahmenSprechname);
+        for (const Optionsgruppe& g : f.optionen)
+            Benenne(optionen[Index(g.standard)]->parentWidget(), g.sprechname);
+    }
 }
 
 void foBerechnungen::verbindeFelder() {
@@ -331,6 +347,8 @@ void foBerechnungen::GotFocus(Textfeld* f) {
 void foBerechnungen::texZone_GotFocus() {
     findChild<QLabel*>("labLimitsRechts")->hide();
     findChild<QLabel*>("labLimitsHoch")->hide();
+    beschreibeMitGrenzen(Feld::texRechts, {});
+    beschreibeMitGrenzen(Feld::texHoch, {});
     GotFocus(feld(Feld::texZone));
 }
 
@@ -347,6 +365,16 @@ void foBerechnungen::texZone_LostFocus() {
     auto* rechts = findChild<QLabel*>("labLimitsRechts");
     rechts->setText(QString::fromStdString(Limitstext(grenzen.RechtsMax, grenzen.RechtsMin)));
     rechts->show();
+    beschreibeMitGrenzen(Feld::texRechts, rechts->text());
+    beschreibeMitGrenzen(Feld::texHoch, hoch->text());
+}
+
+// A field's rule, followed by the bounds that its label shows beside it, so
+// that a screen reader says them when the field gets the focus.
+void foBerechnungen::beschreibeMitGrenzen(Feld f, QString grenzen) {
+    QString text = QString::fromUtf8(Beschreibung(f).regel);
+    if (!grenzen.isEmpty()) text += "; " + grenzen.replace('\n', ", ");
+    feld(f)->setAccessibleDescription(text);
 }
 
 void foBerechnungen::texRechts_GotFocus() {
@@ -443,10 +471,13 @@ void foBerechnungen::setzeLabel(const char* name, const std::string& text) {
     findChild<QLabel*>(name)->setText(Anzeigetext(text));
 }
 
+// "Berechnung" names the frame it computes: after a paste the focus is on
+// the button, and a screen reader learns there which format was recognised.
 void foBerechnungen::zeigeRahmen(const char* rahmen) {
     auto* r = findChild<QGroupBox*>(rahmen);
     r->show();
     r->raise();
+    findChild<QPushButton*>("comRechnen")->setAccessibleDescription(r->accessibleName());
 }
 
 void foBerechnungen::setzeFokus(const std::string& name) {

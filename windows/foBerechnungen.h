@@ -78,6 +78,7 @@ private:
     void texZone_LostFocus();
     void texRechts_GotFocus();
     void texHoch_GotFocus();
+    void beschreibeMitGrenzen(kartovex::Feld f, QString grenzen);
 
     // Each input field and option button, bound once when the window is built.
     std::array<kartovex::Textfeld*, kartovex::FeldAnzahl> felder{};

@@ -110,7 +110,8 @@ foEingang::foEingang() {
     setFont(Arial(12));
     Hintergrund(this, Fensterfarbe);
 
-    NeuesBlindfeld(this, "texDummy", {120, 240, 372, 408});
+    NeuesBlindfeld(this, "texDummy", {120, 240, 372, 408},
+                   "Start: mit Tab ein Eingabeformat wählen");
     auto* kopf = NeuesLabel(this, "labEingang", "", {3200, 200, 9000, 600}, 12,
                             Qt::AlignHCenter | Qt::AlignTop);
     Hintergrund(kopf, Kopffarbe);
