@@ -304,13 +304,6 @@ const std::string& Gisquelle::hinweis() const {
     return d->hinweis;
 }
 
-std::vector<std::string> Gisquelle::ebenen() const {
-    std::vector<std::string> namen;
-    for (int i = 0; i < GDALDatasetGetLayerCount(d->ds.get()); ++i)
-        namen.emplace_back(OGR_L_GetName(GDALDatasetGetLayer(d->ds.get(), i)));
-    return namen;
-}
-
 std::int64_t Gisquelle::anzahl() const {
     return d->gesamt;
 }

@@ -95,8 +95,6 @@ public:
 
     const std::string& ebene() const;
     const std::vector<std::string>& spalten() const override;
-    // The names of every layer of the file.
-    std::vector<std::string> ebenen() const;
     // A note when GDAL reprojects the layer to WGS 84, else empty.
     const std::string& hinweis() const;
     std::int64_t anzahl() const override; // -1 when the driver would have to count
