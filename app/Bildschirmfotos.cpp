@@ -18,6 +18,7 @@
 #include "windows/Werkzeug.h"
 #include "windows/foAusgabe.h"
 #include "windows/foBerechnungen.h"
+#include "windows/foDatei.h"
 #include "windows/foEingang.h"
 #include "windows/foKarte.h"
 
@@ -168,6 +169,14 @@ int main(int argc, char* argv[]) {
     a.show();
     (void)QTest::qWaitForWindowExposed(&a);
     Foto(a, "4_foAusgabe_leer");
+
+    // The file dialog as a dropped file opens it.
+    kartovex::Eingangsfenster().DateiUmrechnen(ziel.filePath("punkte.gpx"));
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* d = qobject_cast<foDatei*>(w)) {
+            (void)QTest::qWaitForWindowExposed(d);
+            Foto(*d, "5_foDatei");
+        }
     kartovex::Programmende();
     return fehler;
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstring>
+#include <locale>
 #include <optional>
 #include <utility>
 
@@ -99,6 +100,17 @@ Aufruf LiesAufruf(const std::vector<std::string>& argumente, unsigned threads) {
             if (!w) return falsch("--columns braucht eine Liste von Spaltengruppen");
             if (std::string fehler = Spaltenwahl(*w, o.form.spalten); !fehler.empty())
                 return falsch(fehler);
+        } else if (a == "--in" || a == "--layer" || a == "--out" || a == "--driver") {
+            const auto w = wert();
+            if (!w || w->empty()) return falsch(a + " braucht einen Wert");
+            (a == "--in"      ? r.gis.ein
+             : a == "--layer" ? r.gis.ebene
+             : a == "--out"   ? r.gis.aus
+                              : r.gis.treiber) = *w;
+        } else if (a == "--overwrite") {
+            r.gis.ueberschreiben = true;
+        } else if (a == "--progress") {
+            r.gis.fortschritt = true;
         } else if (a == "--header") {
             o.kopfzeile = true;
         } else if (a == "--separator") {
@@ -121,9 +133,18 @@ Aufruf LiesAufruf(const std::vector<std::string>& argumente, unsigned threads) {
         }
         if (angehaengt) return falsch(a + " nimmt keinen Wert");
     }
-    if (!formatDa) return falsch("--format fehlt");
+    if (!r.gis.ein.empty() && dateiDa) return falsch("--in oder DATEI, nicht beide");
+    if (!formatDa && r.gis.ein.empty()) return falsch("--format fehlt");
     if (o.form.json && o.form.geojson) return falsch("--json oder --geojson, nicht beide");
     return r;
+}
+
+char RegionalerDezimaltrenner() {
+    try {
+        return std::use_facet<std::numpunct<char>>(std::locale("")).decimal_point();
+    } catch (const std::exception&) {
+        return '.';
+    }
 }
 
 } // namespace kartovex::konvert

@@ -9,7 +9,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <locale>
 #include <string>
 #include <thread>
 #include <vector>
@@ -33,7 +32,11 @@ void Hilfe(std::ostream& aus) {
     aus << "Aufruf: " << Programm
         << " --format FORMAT [--json | --geojson] [--columns GRUPPEN]\n"
            "       [--numbers] [--delimiter ZEICHEN] [--separator ZEICHEN] [--header]\n"
-           "       [--threads N] [DATEI]\n\n"
+           "       [--threads N] [DATEI]\n"
+           "       "
+        << Programm
+        << " [--format FORMAT] [--in GISDATEI [--layer EBENE]]\n"
+           "       [--out GISDATEI [--driver TREIBER] [--overwrite]] [...] [DATEI]\n\n"
            "Liest einen Punkt je Zeile aus DATEI (ohne DATEI oder mit - von der\n"
            "Standardeingabe) und schreibt jeden Punkt in allen Formaten als CSV\n"
            "(Trennzeichen ';', Kopfzeile mit den Feldnamen) oder mit --json als\n"
@@ -69,6 +72,22 @@ void Hilfe(std::ostream& aus) {
            "  --header             die erste Zeile ist eine Kopfzeile: nicht rechnen, die\n"
            "                       Namen eigener Spalten übernehmen\n"
            "  --threads N          Zahl der rechnenden Threads (Vorgabe: alle Kerne)\n"
+           "  --in GISDATEI        statt Zeilen die Punkte einer Ebene einer GIS-Datei lesen\n"
+           "                       (GPX, KML, GeoPackage, Shapefile, GeoJSON, FlatGeobuf,\n"
+           "                       CSV mit Geometriespalte); --format entfällt, die\n"
+           "                       Attribute sind eigene Spalten, Meldungen nennen die\n"
+           "                       Objektnummer\n"
+           "  --layer EBENE        diese Ebene lesen (Vorgabe: die erste mit Punkten; GPX:\n"
+           "                       die Wegpunkte, ohne solche die Spurpunkte)\n"
+           "  --out GISDATEI       die Punkte ohne Meldung als GIS-Datei in WGS 84 schreiben,\n"
+           "                       das Format nach der Endung: .gpkg, .shp, .gpx, .kml,\n"
+           "                       .fgb, .geojson\n"
+           "  --driver TREIBER     das Format für --out: GPKG, \"ESRI Shapefile\", GPX, KML,\n"
+           "                       FlatGeobuf oder GeoJSON\n"
+           "  --overwrite          eine bestehende Datei von --out ersetzen\n"
+           "  --progress           für andere Programme: Zeilen \"Fortschritt N PROMILLE\"\n"
+           "                       und am Ende \"Ergebnis GERECHNET MIT_MELDUNG\" auf der\n"
+           "                       Standardfehlerausgabe\n"
            "  -h, --help           diese Hilfe zeigen\n"
            "  --version            die Versionsnummer und die Lizenz zeigen\n\n"
            "Formate und Zeilenaufbau:\n";
@@ -77,7 +96,8 @@ void Hilfe(std::ostream& aus) {
             << Zeilenaufbau(f) << "\n";
     aus << "\nRückgabewert: 0 alle Zeilen gerechnet, 1 mindestens eine Zeile mit Meldung,\n"
            "2 falscher Aufruf, Datei nicht lesbar oder Kopfzeile länger als 64 KiB,\n"
-           "3 Schreibfehler bei der Ausgabe (der Lauf endet beim ersten).\n";
+           "3 Schreibfehler bei der Ausgabe (der Lauf endet beim ersten und löscht eine\n"
+           "halb geschriebene GIS-Datei) oder die Datei von --out besteht schon.\n";
 }
 
 int Aufruffehler(const std::string& text) {
@@ -85,13 +105,18 @@ int Aufruffehler(const std::string& text) {
     return 2;
 }
 
-// The decimal separator of the user's regional settings, as the windows read it.
-char Dezimaltrenner() {
-    try {
-        return std::use_facet<std::numpunct<char>>(std::locale("")).decimal_point();
-    } catch (const std::exception&) {
-        return '.';
-    }
+// The GIS options are served by kartovex-konvert-gis, which links GDAL: it
+// takes this process's place with the same arguments. It is looked for
+// beside this program (the build tree), then where it is installed, seen
+// from this program.
+int GisProgramm(char* argv[]) {
+    std::error_code fehler;
+    const auto hier = std::filesystem::read_symlink("/proc/self/exe", fehler).parent_path();
+    for (const std::filesystem::path& gis :
+         {hier / "kartovex-konvert-gis", hier / KARTOVEX_GIS_PROGRAMM})
+        if (access(gis.c_str(), X_OK) == 0) execv(gis.c_str(), argv);
+    std::cerr << Programm << ": " << KARTOVEX_GIS_PROGRAMM << ": " << std::strerror(errno) << '\n';
+    return 2;
 }
 
 // Ctrl+C on a terminal: the progress line goes before the program ends by the
@@ -135,6 +160,7 @@ int main(int argc, char* argv[]) {
     }
     Optionen o = aufruf.optionen;
     const std::string& datei = aufruf.datei;
+    if (aufruf.gis.aktiv()) return GisProgramm(argv);
 
     std::ifstream dateistrom;
     if (datei != "-") {
@@ -151,7 +177,7 @@ int main(int argc, char* argv[]) {
     if (ein.peek() == std::char_traits<char>::eof() && ein.bad())
         return Lesefehler(datei, errno != 0 ? errno : EIO);
 
-    modKartovex::setDezimaltrenner(Dezimaltrenner());
+    modKartovex::setDezimaltrenner(RegionalerDezimaltrenner());
     o.fortschritt = isatty(STDERR_FILENO) != 0;
     if (o.fortschritt) std::signal(SIGINT, NachAbbruch);
     // A closed pipe is a failed write like any other, not a silent end.

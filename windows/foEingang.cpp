@@ -1,8 +1,12 @@
 #include "windows/foEingang.h"
 
+#include <QAction>
 #include <QClipboard>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QMimeData>
 #include <QPushButton>
 #include <QShortcut>
 
@@ -14,6 +18,7 @@
 #include "checks/Formate.h"
 #include "windows/Fenster.h"
 #include "windows/foBerechnungen.h"
+#include "windows/foDatei.h"
 
 using namespace kartovex;
 
@@ -132,6 +137,14 @@ foEingang::foEingang() {
         connect(new QShortcut(taste, this), &QShortcut::activated, this,
                 qOverload<>(&foEingang::Einfuegen));
 
+    // Files of points: the window's context menu and a drop.
+    auto* umrechnen = new QAction(QString::fromUtf8("Datei umrechnen …"), this);
+    umrechnen->setObjectName("mnuDateiUmrechnen");
+    connect(umrechnen, &QAction::triggered, this, [this] { DateiUmrechnen(); });
+    addAction(umrechnen);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    setAcceptDrops(true);
+
     Laden();
 }
 
@@ -188,6 +201,35 @@ void foEingang::Einfuegen(const std::string& text) {
     foBerechnungen& b = Berechnungsfenster();
     b.fuelle(*erkannt);
     b.setzeFokus("comRechnen");
+}
+
+namespace {
+
+// The one local file a drag carries, or nothing.
+QString GezogeneDatei(const QMimeData* daten) {
+    if (!daten || daten->urls().size() != 1) return {};
+    const QUrl url = daten->urls().front();
+    return url.isLocalFile() ? url.toLocalFile() : QString();
+}
+
+} // namespace
+
+void foEingang::dragEnterEvent(QDragEnterEvent* e) {
+    if (!GezogeneDatei(e->mimeData()).isEmpty()) e->acceptProposedAction();
+}
+
+void foEingang::dropEvent(QDropEvent* e) {
+    const QString datei = GezogeneDatei(e->mimeData());
+    if (datei.isEmpty()) return;
+    e->acceptProposedAction();
+    DateiUmrechnen(datei);
+}
+
+void foEingang::DateiUmrechnen(const QString& datei) {
+    auto* dialog = new foDatei(datei, this);
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
 }
 
 void foEingang::comBeenden_Click() {

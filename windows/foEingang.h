@@ -1,6 +1,8 @@
 // The entry window: choice of the input format, the examples, quit.
 #pragma once
 
+#include <QString>
+
 #include <string>
 
 #include "windows/Werkzeug.h"
@@ -27,6 +29,13 @@ public slots:
     void Einfuegen();
     // The same for a given text (the map hands on the position it takes).
     void Einfuegen(const std::string& text);
+    // "Datei umrechnen …": the file dialog for a file (or none yet).
+    void DateiUmrechnen(const QString& datei = {});
+
+protected:
+    // A file dropped on the window opens the file dialog for it.
+    void dragEnterEvent(QDragEnterEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
 
 private:
     void Laden();

@@ -55,6 +55,15 @@ TEST(Aufruf, FalscheWerteWerdenAbgelehnt) {
         {"--format 1 -x", "unbekannte Option »-x«"},
         {"--format 1 --separator \"", "--separator braucht genau ein Zeichen"},
         {"--format 1 --separator ,,", "--separator braucht genau ein Zeichen"},
+        {"--in a.gpx datei", "--in oder DATEI, nicht beide"},
+        {"--in a.gpx -", "--in oder DATEI, nicht beide"},
+        {"--in", "--in braucht einen Wert"},
+        {"--in ''", "--in braucht einen Wert"},
+        {"--format 1 --out", "--out braucht einen Wert"},
+        {"--in a.gpx --layer=", "--layer braucht einen Wert"},
+        {"--format 1 --driver", "--driver braucht einen Wert"},
+        {"--out a.gpkg", "--format fehlt"},
+        {"--format 1 --overwrite=ja", "--overwrite nimmt keinen Wert"},
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.zeile);
@@ -106,6 +115,16 @@ TEST(Aufruf, RichtigeAufrufe) {
     EXPECT_EQ(a.optionen.form.trenner, '|');
     EXPECT_EQ(a.optionen.form.spalten,
               (std::vector<Aus>{Aus::texREFAUS, Aus::texBreiteAUS, Aus::texLaengeAUS}));
+
+    const Aufruf gis = LiesAufruf(
+        Worte("--in=a.gpx --layer tracks --out b.gpkg --driver GPKG --overwrite --progress"), 1);
+    EXPECT_EQ(gis.fehler, "");
+    EXPECT_EQ(gis.gis.ein, "a.gpx");
+    EXPECT_EQ(gis.gis.ebene, "tracks");
+    EXPECT_EQ(gis.gis.aus, "b.gpkg");
+    EXPECT_EQ(gis.gis.treiber, "GPKG");
+    EXPECT_TRUE(gis.gis.ueberschreiben && gis.gis.fortschritt && gis.gis.aktiv());
+    EXPECT_FALSE(standard.gis.aktiv());
 
     EXPECT_EQ(LiesAufruf(Worte("--format 1 -- --json"), 1).datei, "--json");
     EXPECT_EQ(LiesAufruf(Worte("--format 1 datei --help"), 1).tun, Aufruf::Tun::Hilfe);

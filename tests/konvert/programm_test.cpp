@@ -18,38 +18,9 @@
 #include <string>
 
 #include "geodesy/Zeichen.h"
+#include "konvert/Programmhilfe.h"
 
-namespace {
-
-struct Ergebnis {
-    int status = -1;
-    std::string aus, fehler;
-};
-
-std::string Datei(const std::string& name) {
-    return testing::TempDir() + "programm_" + std::to_string(getpid()) + "_" + name;
-}
-
-std::string Lies(const std::string& datei) {
-    std::ostringstream s;
-    s << std::ifstream(datei, std::ios::binary).rdbuf();
-    return s.str();
-}
-
-// Runs a bash command line in which $K stands for the program and $EIN for a
-// file holding `eingabe`; standard output and error are caught unless the
-// line redirects them itself.
-Ergebnis Shell(const std::string& zeile, const std::string& eingabe = "") {
-    const std::string ein = Datei("ein"), aus = Datei("aus"), fehler = Datei("fehler"),
-                      skript = Datei("skript");
-    std::ofstream(ein, std::ios::binary) << eingabe;
-    std::ofstream(skript) << "K=" KONVERT_PROGRAMM "\nEIN=" << ein << "\n{ " << zeile << "\n} >"
-                          << aus << " 2>" << fehler << "\n";
-    const int s = std::system(("bash " + skript + " </dev/null").c_str());
-    return {WIFEXITED(s) ? WEXITSTATUS(s) : -1, Lies(aus), Lies(fehler)};
-}
-
-} // namespace
+using namespace programmhilfe;
 
 // The first failed write ends the run with code 3 and one message naming the
 // output and the reason; nothing after it is reported, and reading stops (an

@@ -42,6 +42,7 @@ done
 erwartet=$(sort <<'LISTE'
 -rwxr-xr-x ./usr/bin/kartovex
 -rwxr-xr-x ./usr/bin/kartovex-konvert
+-rwxr-xr-x ./usr/libexec/kartovex/kartovex-konvert-gis
 -rw-r--r-- ./usr/share/applications/de.kartovex.KartovexLE.desktop
 -rw-r--r-- ./usr/share/doc/kartovex/changelog.gz
 -rw-r--r-- ./usr/share/doc/kartovex/copyright
@@ -67,6 +68,10 @@ for p in kartovex kartovex-konvert; do
 done
 [ "$("$x/usr/bin/kartovex-konvert" --version | head -1)" = "kartovex-konvert $version" ] ||
   falsch "kartovex-konvert --version: $("$x/usr/bin/kartovex-konvert" --version)"
+# The GIS part is found from the installed kartovex-konvert.
+printf '%s' '{"type":"FeatureCollection","features":[{"type":"Feature","properties":{},"geometry":{"type":"Point","coordinates":[9.5,48.5]}}]}' >"$ziel/p.geojson"
+"$x/usr/bin/kartovex-konvert" --in "$ziel/p.geojson" --columns ref | grep -q '^1;32U  NU  ' ||
+  falsch "kartovex-konvert --in: $("$x/usr/bin/kartovex-konvert" --in "$ziel/p.geojson" 2>&1)"
 for seite in kartovex kartovex-konvert; do
   datei=$x/usr/share/man/man1/$seite.1.gz
   gzip -t "$datei" || falsch "$seite.1.gz kein gzip"
