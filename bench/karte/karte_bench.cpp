@@ -20,6 +20,7 @@
 #include "geodesy/modKartovex.h"
 #include "karte/Weltdaten.h"
 #include "karte/Zeichner.h"
+#include "windows/Werkzeug.h"
 #include "windows/foKarte.h"
 
 using namespace kartovex;
@@ -128,7 +129,7 @@ BENCHMARK(BM_TextInvers)->Name("Text/UTMziv_G");
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    app.setApplicationName("KartovexQuendo");
+    app.setApplicationName(kartovex::Programmtitel);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();
