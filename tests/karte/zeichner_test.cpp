@@ -82,8 +82,7 @@ TEST(Zeichner, ABorderVertexLiesOnItsPixel) {
             if (p.x < 100 || p.x > 800 || p.y < 100 || p.y > 600) continue;
             // Half-way between land (242, 239, 228) and border is 150 off.
             const bool grenze = FarbeNahe(bild, p, kartenfarbe::Grenze, 1, 160);
-            EXPECT_TRUE(grenze ||
-                        FarbeNahe(bild, p, kartenfarbe::Feingitter) ||
+            EXPECT_TRUE(grenze || FarbeNahe(bild, p, kartenfarbe::Feingitter) ||
                         FarbeNahe(bild, p, kartenfarbe::Hundert) || FarbeNahe(bild, p, Qt::white))
                 << p.x << " " << p.y;
             geprueft += grenze;
