@@ -3,7 +3,6 @@
 #include <QAccessible>
 #include <QRadioButton>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QWheelEvent>
 
@@ -20,7 +19,6 @@ namespace {
 class KarteTest : public FensterTest {
 protected:
     void SetUp() override {
-        QStandardPaths::setTestModeEnabled(true); // QSettings in a test folder
         FensterTest::SetUp();
         if (foKarte* k = foKarte::FallsDa()) k->entferneGrundlage();
     }
