@@ -6,13 +6,15 @@
 #include <cstddef>
 #include <string_view>
 
+#include "UTMZonen.h"
+
 namespace modKartovex {
 
 // Column letters: three sets of eight, one per zone number modulo 3.
-inline constexpr std::string_view Spaltenbuchstaben = "ABCDEFGHJKLMNPQRSTUVWXYZ";
+inline constexpr std::string_view Spaltenbuchstaben = Gitterbuchstaben;
 
 // Row letters: the 2,000 km cycle of the northing.
-inline constexpr std::string_view Zeilenbuchstaben = "ABCDEFGHJKLMNPQRSTUV";
+inline constexpr std::string_view Zeilenbuchstaben = Gitterbuchstaben.substr(0, 20);
 
 namespace intern {
 

@@ -10,9 +10,13 @@
 
 namespace modKartovex {
 
-// The latitude bands from the south: 8 degrees each from -80, except X,
-// which is 12 degrees high (72 to 84).
-inline constexpr std::string_view Bandbuchstaben = "CDEFGHJKLMNPQRSTUVWX";
+// The letters of the UTM grid, bands and 100 km squares alike: A to Z
+// without I and O, which could be read as digits.
+inline constexpr std::string_view Gitterbuchstaben = "ABCDEFGHJKLMNPQRSTUVWXYZ";
+
+// The latitude bands from the south, C to X: 8 degrees each from -80, except
+// X, which is 12 degrees high (72 to 84).
+inline constexpr std::string_view Bandbuchstaben = Gitterbuchstaben.substr(2, 20);
 
 // The ten bands from -80 to the equator lie south; N to X lie north.
 inline constexpr std::string_view Nordbaender = Bandbuchstaben.substr(10);
