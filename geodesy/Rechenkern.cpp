@@ -10,19 +10,9 @@
 
 namespace modKartovex::kern {
 
-namespace {
-
 using intern::DEG;
 
-constexpr double k0 = 0.9996;
-constexpr double Falschrechts = 500000;
-constexpr double Falschhoch = 10000000;
-
-double Mittelmeridian(int zone) {
-    return (zone - 30) * 6 - 3;
-}
-
-} // namespace
+constexpr double k0 = UTMMassstab;
 
 Gitterwert UTMinZone(Lage g, int zone) {
     const auto& r = intern::UTMReihen;
@@ -88,9 +78,9 @@ kern::Lage UTMInversReihen(double R, double H, double zoneNummer, bool nord, dou
     const double N = radien.N;
     const double N2 = N * N, N3 = N * N2, N4 = N2 * N2, N5 = N * N4, N6 = N4 * N2;
 
-    const double L0 = (zoneNummer - 30) * 6 - 3;
+    const double L0 = kern::Mittelmeridian(zoneNummer);
 
-    const double y = (R - 500000) / k0;
+    const double y = (R - kern::Falschrechts) / k0;
     const double y2 = y * y, y3 = y2 * y, y4 = y2 * y2, y5 = y4 * y, y6 = y3 * y3;
 
     const double B2 = -t * (1 + eta2) / (2 * N2);

@@ -9,6 +9,17 @@
 
 namespace modKartovex::kern {
 
+// The constants of the UTM grid.
+inline constexpr double UTMMassstab = 0.9996;  // scale on the central meridian
+inline constexpr double Falschrechts = 500000; // metres added to every easting
+inline constexpr double Falschhoch = 10000000; // metres added to southern northings
+
+// Central meridian of a zone number in degrees (32 gives 9); the number alone
+// decides it, so 32V gives 9 and 33X gives 15 whatever their widths.
+constexpr double Mittelmeridian(double zone) {
+    return (zone - 30) * 6 - 3;
+}
+
 struct Lage {
     double breiteGrad = 0; // latitude, degrees, north positive
     double laengeGrad = 0; // longitude, degrees, east positive

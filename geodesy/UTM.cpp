@@ -21,7 +21,6 @@ using intern::Fehler;
 using intern::mitWertpruefung;
 using intern::pruefeWerte;
 
-constexpr double Falschrechts = 500000;
 constexpr double GroessterHochwert = 9999999;
 
 // The last three characters of "000", the two digits of the zone (none for
@@ -79,9 +78,9 @@ void intern::G_UTMzivWerte(double phiGrad, double lambdaGrad, std::string& Laeng
         pruefeWerte(hoch, rechts); // before the clamps can hide an overflow
 
         // 31V ends at its own central meridian: no easting lies beyond it.
-        const double mittelmeridian = (zone - 30) * 6 - 3;
-        if (sonderzone != nullptr && sonderzone->ost == mittelmeridian && rechts > Falschrechts)
-            rechts = Falschrechts;
+        if (sonderzone != nullptr && sonderzone->ost == kern::Mittelmeridian(zone) &&
+            rechts > kern::Falschrechts)
+            rechts = kern::Falschrechts;
         if (hoch > GroessterHochwert) hoch = GroessterHochwert;
         const double rechtsGerundet = Runden(rechts, 0);
         const double hochGerundet = Runden(hoch, 0);

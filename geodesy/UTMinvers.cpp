@@ -24,7 +24,7 @@ void UTMziv_G(std::string& Rechts, std::string& Hoch, std::string& Zone, std::st
         // division by zero below and so in the common message.
         const bool wgs = Ellipsoid == "WGS";
         const double c = wgs ? GRS80.c : 0.0;
-        const double k0 = wgs ? 0.9996 : 0.0;
+        const double k0 = wgs ? kern::UTMMassstab : 0.0;
         const Meridianreihen reihen = wgs ? UTMReihen : meridianreihen(0.0, 0.0, 0.0);
 
         // The band letter, upper case (ASCII only, whatever the locale).
@@ -35,7 +35,7 @@ void UTMziv_G(std::string& Rechts, std::string& Hoch, std::string& Zone, std::st
         const double zoneNummer = Zahlwert(Zone);
         const double R = std::nearbyint(Zahlwert(Rechts)); // halves to even
         double H = std::nearbyint(Zahlwert(Hoch));
-        if (!NordHalbkugel) H = 10000000 - H;
+        if (!NordHalbkugel) H = kern::Falschhoch - H;
 
         const kern::Lage g = UTMInversReihen(R, H, zoneNummer, NordHalbkugel, c, k0, reihen);
         const double breiteGerundet = Runden(g.breiteGrad, 6);
