@@ -14,6 +14,7 @@
 
 #include <string>
 
+#include "bench/Qtbenchmark.h"
 #include "windows/Fenster.h"
 #include "windows/Programm.h"
 #include "windows/Werkzeug.h"
@@ -99,18 +100,12 @@ BENCHMARK(BM_Klick)->Name("Berechnung/Klick")->DenseRange(1, 7)->Unit(benchmark:
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    app.setApplicationName(kartovex::Programmtitel);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-
-    Programmstart();
-    kartovex::setzeBoxantwort(&Schliesse);
-    if (!QTest::qWaitForWindowActive(&Eingangsfenster())) return 1;
-
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    Programmende();
-    return 0;
+    return kartovex::QtBenchmarks(
+        argc, argv,
+        [] {
+            Programmstart();
+            kartovex::setzeBoxantwort(&Schliesse);
+            return QTest::qWaitForWindowActive(&Eingangsfenster());
+        },
+        [] { Programmende(); });
 }

@@ -16,11 +16,11 @@
 #include <QTest>
 #include <benchmark/benchmark.h>
 
+#include "bench/Qtbenchmark.h"
 #include "geodesy/Rechenkern.h"
 #include "geodesy/modKartovex.h"
 #include "karte/Weltdaten.h"
 #include "karte/Zeichner.h"
-#include "windows/Werkzeug.h"
 #include "windows/foKarte.h"
 
 using namespace kartovex;
@@ -127,12 +127,5 @@ BENCHMARK(BM_TextInvers)->Name("Text/UTMziv_G");
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    app.setApplicationName(kartovex::Programmtitel);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return QtBenchmarks(argc, argv);
 }
